@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+/// Weekday numbers as Dorvane counts them, whatever the locale's first day of the week.
+enum Weekday : int {
+    Sunday = 1,
+    Monday,
+    Tuesday,
+    Wednesday,
+    Thursday,
+    Friday,
+    Saturday,
+};
+inline constexpr int kDaysInWeek = 7;
+
+/// QDate::dayOfWeek() counts 1 = Monday … 7 = Sunday; this maps it to 1 = Sunday … 7 = Saturday.
+constexpr int weekdayFromQt(int qtDayOfWeek) { return qtDayOfWeek % 7 + 1; }
+/// The inverse of weekdayFromQt(), for QLocale::dayName().
+constexpr int qtDayOfWeek(int weekday) { return weekday == Sunday ? 7 : weekday - 1; }
+
+/// States of a day's "Work Today?" box as they are stored. Only Checked is a working day.
+namespace WorkFlag {
+inline constexpr qint16 Unchecked = 0;
+inline constexpr qint16 Checked = 1;
+inline constexpr qint16 Greyed = 2;
+} // namespace WorkFlag
+
+/// One weekday's alarm.
+struct DayEntry {
+    /// 0, 1 or 2, see WorkFlag.
+    qint16 workFlag = WorkFlag::Unchecked;
+    /// OLE Automation date; only its hour and minute take part in the alarm.
+    double alertTime = 0.0;
+
+    friend bool operator==(const DayEntry &, const DayEntry &) = default;
+};
+
+/// Seven entries indexed by weekday number, 1 = Sunday … 7 = Saturday.
+struct WeekSchedule {
+    std::array<DayEntry, kDaysInWeek> days{};
+
+    DayEntry &operator[](int weekday) { return days.at(static_cast<size_t>(weekday - 1)); }
+    const DayEntry &operator[](int weekday) const { return days.at(static_cast<size_t>(weekday - 1)); }
+
+    friend bool operator==(const WeekSchedule &, const WeekSchedule &) = default;
+};
+
+inline const QString kDefaultMessage = QStringLiteral("Get ready for work because it is now %time% on %day%.");
+
+/// How the alert looks. Colours are OLE colours (see olecolor.h).
+struct DisplayOptions {
+    qint32 fontColor = 0;
+    qint32 backColor = static_cast<qint32>(0x8000000F);
+    QString messageTemplate = kDefaultMessage;
+
+    friend bool operator==(const DisplayOptions &, const DisplayOptions &) = default;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "schedule.h"
+#include "settingsstore.h"
+
+#include <QLocale>
+#include <QStringList>
+
+/// What the start-up load found in the store.
+struct LoadedSettings {
+    WeekSchedule schedule;
+    DisplayOptions display;
+    /// One line for each stored text that did not convert and was replaced by its key's default.
+    QStringList warnings;
+    /// Whether the default message was written because the store had none, and how that went.
+    bool messageWritten = false;
+    SaveResult messageSave;
+};
+
+/// Reads the seventeen keys in their load order. A text that does not convert falls back to that
+/// key's default with a warning on stderr, leaves the stored text as it is, and does not stop the
+/// load. A store without "Message" gets the default message written to it.
+LoadedSettings loadSettings(SettingsStore &store, const QLocale &locale = QLocale());
