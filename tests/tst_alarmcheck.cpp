@@ -1,0 +1,107 @@
+#include "alarmcheck.h"
+#include "oledate.h"
+
+#include <QTest>
+
+namespace {
+
+double timeValue(int h, int m, int s = 0, QDate date = OleDate::zeroDate())
+{
+    return OleDate::fromDateTime(date, QTime(h, m, s));
+}
+
+// Monday 2026-12-07 … Sunday 2026-12-13.
+QDate dateOf(int weekday)
+{
+    const QDate monday(2026, 12, 7);
+    return monday.addDays(weekday == Sunday ? 6 : weekday - Monday);
+}
+
+// A week in which every day is checked and due at a different minute.
+WeekSchedule busyWeek()
+{
+    WeekSchedule week;
+    for (int day = Sunday; day <= Saturday; ++day)
+        week[day] = {WorkFlag::Checked, timeValue(5 + day, 10 * (day - 1))};
+    return week;
+}
+
+} // namespace
+
+class TestAlarmCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rule_data();
+    void rule();
+    void everyDayAroundItsMinute();
+};
+
+void TestAlarmCheck::rule_data()
+{
+    QTest::addColumn<double>("entryTime");
+    QTest::addColumn<qint16>("workFlag");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("expected"); // -1: no alert, else IsItSaturday
+
+    const QDate tuesday = dateOf(Tuesday);
+    const QDate saturday = dateOf(Saturday);
+    const QDate sunday = dateOf(Sunday);
+    auto at = [](QDate d, int h, int m, int s) { return QDateTime(d, QTime(h, m, s)); };
+
+    QTest::newRow("midnight fires in the first second") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday, 0, 0, 0) << 0;
+    QTest::newRow("midnight fires in the last second of its minute") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday, 0, 0, 59) << 0;
+    QTest::newRow("midnight does not fire a second before") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday.addDays(-1), 23, 59, 59) << -1;
+    QTest::newRow("midnight does not fire at 00:01") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday, 0, 1, 0) << -1;
+    QTest::newRow("0:30 does not match 12:30 PM") << timeValue(0, 30) << WorkFlag::Checked << at(tuesday, 12, 30, 10) << -1;
+    QTest::newRow("0:30 matches 0:30") << timeValue(0, 30) << WorkFlag::Checked << at(tuesday, 0, 30, 10) << 0;
+    QTest::newRow("7:05 does not match 17:05") << timeValue(7, 5) << WorkFlag::Checked << at(tuesday, 17, 5, 0) << -1;
+    QTest::newRow("17:05 does not match 7:05") << timeValue(17, 5) << WorkFlag::Checked << at(tuesday, 7, 5, 0) << -1;
+    QTest::newRow("seconds in the entry are ignored") << timeValue(7, 5, 45) << WorkFlag::Checked << at(tuesday, 7, 5, 0) << 0;
+    QTest::newRow("a date in the entry is ignored") << timeValue(7, 5, 0, QDate(2002, 11, 30)) << WorkFlag::Checked << at(tuesday, 7, 5, 30) << 0;
+    QTest::newRow("a date before 1899 in the entry is ignored") << timeValue(7, 5, 0, QDate(1650, 6, 1)) << WorkFlag::Checked << at(tuesday, 7, 5, 30) << 0;
+    QTest::newRow("an unchecked day never fires") << timeValue(7, 5) << WorkFlag::Unchecked << at(tuesday, 7, 5, 0) << -1;
+    QTest::newRow("a greyed day never fires") << timeValue(7, 5) << WorkFlag::Greyed << at(tuesday, 7, 5, 0) << -1;
+    QTest::newRow("Saturday passes 1") << timeValue(7, 5) << WorkFlag::Checked << at(saturday, 7, 5, 2) << 1;
+    QTest::newRow("Saturday unchecked stays quiet") << timeValue(7, 5) << WorkFlag::Unchecked << at(saturday, 7, 5, 2) << -1;
+    QTest::newRow("Sunday passes 0") << timeValue(7, 5) << WorkFlag::Checked << at(sunday, 7, 5, 2) << 0;
+    QTest::newRow("23:59 fires in the day's last minute") << timeValue(23, 59) << WorkFlag::Checked << at(tuesday, 23, 59, 10) << 0;
+}
+
+void TestAlarmCheck::rule()
+{
+    QFETCH(double, entryTime);
+    QFETCH(qint16, workFlag);
+    QFETCH(QDateTime, now);
+    QFETCH(int, expected);
+    WeekSchedule week;
+    week[weekdayFromQt(now.date().dayOfWeek())] = {workFlag, entryTime};
+    const auto due = alarmDue(now, week);
+    QCOMPARE(due.has_value() ? int(*due) : -1, expected);
+}
+
+void TestAlarmCheck::everyDayAroundItsMinute()
+{
+    // Steps through a whole week at 30 s; each day fires in its own minute only, and only its
+    // own entry counts (Monday's time never fires on Tuesday).
+    const WeekSchedule week = busyWeek();
+    const QDateTime start(dateOf(Monday), QTime(0, 0, 7));
+    int fired[kDaysInWeek + 1] = {};
+    for (QDateTime now = start; now < start.addDays(7); now = now.addSecs(30)) {
+        const int weekday = weekdayFromQt(now.date().dayOfWeek());
+        const QTime entry = OleDate::timeOfDay(week[weekday].alertTime);
+        const bool inMinute = now.time().hour() == entry.hour() && now.time().minute() == entry.minute();
+        const auto due = alarmDue(now, week);
+        QVERIFY2(due.has_value() == inMinute, qPrintable(now.toString(Qt::ISODate)));
+        if (due) {
+            QCOMPARE(*due, qint16(weekday == Saturday ? 1 : 0));
+            ++fired[weekday];
+        }
+    }
+    for (int day = Sunday; day <= Saturday; ++day)
+        QCOMPARE(fired[day], 2); // two ticks in each matching minute
+}
+
+QTEST_GUILESS_MAIN(TestAlarmCheck)
+#include "tst_alarmcheck.moc"
