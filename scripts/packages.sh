@@ -1,0 +1,31 @@
+# Sourced by the build scripts: installs the Debian/Ubuntu packages that are missing.
+
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing: ${missing[*]}"
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            as_root=(sudo)
+        else
+            echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq &&
+        "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building Dorvane needs.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
+# What the tests need besides.
+TEST_PACKAGES=(qt6-qpa-plugins)

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Dorvane and starts it on the current desktop.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins
+
+build=${DORVANE_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j2 --target dorvane
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "Built $build/app/dorvane, but there is no desktop to show it on (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+    exit 1
+fi
+exec "$build/app/dorvane"
