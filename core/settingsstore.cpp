@@ -33,8 +33,12 @@ std::unique_ptr<QSettings> SettingsStore::open() const
 QString SettingsStore::get(const QString &key, const QString &defaultText) const
 {
     const auto settings = open();
-    if (!settings->contains(key))
-        return defaultText;
+    if (!settings->contains(key)) {
+        // A file written by hand without its "[Options]" line keeps its keys at the top level.
+        settings->endGroup();
+        if (!settings->contains(key))
+            return defaultText;
+    }
     const QVariant value = settings->value(key);
     // "Message=Get up, go" written by hand reads as a list.
     if (value.metaType().id() == QMetaType::QStringList)
@@ -44,15 +48,22 @@ QString SettingsStore::get(const QString &key, const QString &defaultText) const
 
 bool SettingsStore::contains(const QString &key) const
 {
-    return open()->contains(key);
+    const auto settings = open();
+    if (settings->contains(key))
+        return true;
+    settings->endGroup();
+    return settings->contains(key);
 }
 
 SaveResult SettingsStore::save(const QString &key, const QString &text)
 {
-    const auto settings = open();
-    settings->setValue(key, text);
-    settings->sync();
-    switch (settings->status()) {
+    auto status = write(key, text);
+    // A file that did not parse cleanly (a hand-edited one with a byte-order mark, say) reports a
+    // FormatError from the read, which hides how the write went; the write itself rewrote the file
+    // cleanly if it worked, so a second write reports the truth.
+    if (status == QSettings::FormatError)
+        status = write(key, text);
+    switch (status) {
     case QSettings::NoError:
         return {};
     case QSettings::FormatError:
@@ -64,6 +75,14 @@ SaveResult SettingsStore::save(const QString &key, const QString &text)
     }
     return {false, kPathFileAccessError,
             QStringLiteral("\"%1\" could not be saved: %2 cannot be written.").arg(key, location())};
+}
+
+QSettings::Status SettingsStore::write(const QString &key, const QString &text)
+{
+    const auto settings = open();
+    settings->setValue(key, text);
+    settings->sync();
+    return settings->status();
 }
 
 QString SettingsStore::location() const

@@ -38,6 +38,7 @@ public:
 
 private:
     std::unique_ptr<QSettings> open() const;
+    QSettings::Status write(const QString &key, const QString &text);
 
     QString m_iniFilePath;
 };

@@ -27,6 +27,7 @@ private slots:
     void badValueFallsBack_data();
     void badValueFallsBack();
     void badValuesDoNotStopTheLoad();
+    void handEditedFile_data();
     void handEditedFile();
 };
 
@@ -148,18 +149,36 @@ void TestScheduleLoader::badValuesDoNotStopTheLoad()
     QCOMPARE(loaded.display.messageTemplate, u"later keys still load"_qs);
 }
 
+void TestScheduleLoader::handEditedFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray body = "Message=Up, up, up\r\nWorkSaturday=1\r\nSaturdayTime=7:05:00 AM\r\nBackColor=-2147483643\r\n";
+    QTest::newRow("CRLF line ends and unquoted commas") << QByteArray("[Options]\r\n" + body);
+    QTest::newRow("a UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBF[Options]\r\n" + body);
+    QTest::newRow("no [Options] line") << body;
+    QTest::newRow("other sections around it") << QByteArray("[Other]\nMessage=not ours\n[Options]\n" + body + "[More]\nx=1\n");
+}
+
 void TestScheduleLoader::handEditedFile()
 {
-    // Unquoted commas, CRLF line ends and a system colour as Windows writes it.
-    writeStoreFile("[Options]\r\nMessage=Up, up, up\r\nWorkSaturday=1\r\nSaturdayTime=7:05:00 AM\r\n"
-                   "BackColor=-2147483643\r\n");
+    QFETCH(QByteArray, content);
+    writeStoreFile(content);
     SettingsStore store;
     const LoadedSettings loaded = loadSettings(store, enUS());
     QVERIFY2(loaded.warnings.isEmpty(), qPrintable(loaded.warnings.join(u'\n')));
     QCOMPARE(loaded.display.messageTemplate, u"Up, up, up"_qs);
+    QVERIFY(!loaded.messageWritten);
     QCOMPARE(loaded.schedule[Saturday], (DayEntry{WorkFlag::Checked, timeValue(7, 5)}));
+    QCOMPARE(loaded.schedule[Friday], DayEntry());
     QVERIFY(OleColor::isSystem(loaded.display.backColor));
     QCOMPARE(OleColor::systemIndex(loaded.display.backColor), 5);
+
+    // The first edit after the hand edit saves, is reported as saved, and keeps the rest.
+    QVERIFY(store.save(kFontColorKey, u"255"_qs));
+    const LoadedSettings again = loadSettings(store, enUS());
+    QCOMPARE(again.display.fontColor, 255);
+    QCOMPARE(again.display.messageTemplate, u"Up, up, up"_qs);
+    QCOMPARE(again.schedule[Saturday], loaded.schedule[Saturday]);
 }
 
 QTEST_GUILESS_MAIN(TestScheduleLoader)
