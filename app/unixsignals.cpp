@@ -1,0 +1,65 @@
+#include "unixsignals.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// [0] is written by the handler, [1] is read on the main thread.
+int g_socketPair[2] = {-1, -1};
+
+extern "C" void onSignal(int signalNumber)
+{
+    // Only async-signal-safe calls here.
+    const unsigned char byte = static_cast<unsigned char>(signalNumber);
+    [[maybe_unused]] const ssize_t written = ::write(g_socketPair[0], &byte, sizeof byte);
+}
+
+} // namespace
+
+UnixSignals::UnixSignals(QObject *parent)
+    : QObject(parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_socketPair) != 0) {
+        std::perror("dorvane: socketpair");
+        return;
+    }
+    m_notifier = new QSocketNotifier(g_socketPair[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignals::readSignal);
+
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int s : kSignals)
+        ::sigaction(s, &action, nullptr);
+}
+
+UnixSignals::~UnixSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    for (const int s : kSignals)
+        ::sigaction(s, &action, nullptr);
+    if (g_socketPair[0] >= 0) {
+        ::close(g_socketPair[0]);
+        ::close(g_socketPair[1]);
+        g_socketPair[0] = g_socketPair[1] = -1;
+    }
+}
+
+void UnixSignals::readSignal()
+{
+    m_notifier->setEnabled(false);
+    unsigned char byte = 0;
+    if (::read(g_socketPair[1], &byte, sizeof byte) == sizeof byte)
+        emit terminationRequested(byte);
+    m_notifier->setEnabled(true);
+}

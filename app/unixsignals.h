@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+/// Turns SIGTERM, SIGINT and SIGHUP (logout, kill, Ctrl+C, a closed terminal) into a Qt signal on
+/// the main thread, so that the program can end through its ordinary exit path.
+class UnixSignals : public QObject
+{
+    Q_OBJECT
+public:
+    explicit UnixSignals(QObject *parent = nullptr);
+    ~UnixSignals() override;
+
+    /// Whether the handlers are in place.
+    bool isActive() const { return m_notifier != nullptr; }
+
+signals:
+    void terminationRequested(int signalNumber);
+
+private:
+    void readSignal();
+
+    QSocketNotifier *m_notifier = nullptr;
+};

@@ -1,0 +1,101 @@
+#include "alertwindow.h"
+
+#include "twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr double kButtonWidth = 3045;
+constexpr double kButtonHeight = 525;
+constexpr double kButtonRise = 2400;
+constexpr double kLabelLeft = 30;
+constexpr double kLabelTop = 360;
+constexpr double kLabelInset = 60;
+
+QFont arial(double pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+} // namespace
+
+AlertWindow::AlertWindow(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frmAlert"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Form1"));
+    setFont(arial(9.75, false));
+    setAutoFillBackground(true);
+
+    lblMain = new QLabel(this);
+    lblMain->setObjectName(QStringLiteral("lblMain"));
+    lblMain->setTextFormat(Qt::PlainText);
+    lblMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblMain->setWordWrap(true);
+    lblMain->setFont(arial(36, true));
+    lblMain->setAutoFillBackground(false);
+
+    // Created after the label, so it is drawn above it and stays clickable where they overlap.
+    cmdOK = new QPushButton(QStringLiteral("Ok... I'll get ready now"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAutoDefault(false);
+    cmdOK->setDefault(false);
+    cmdOK->setGeometry(Twips::rect(990, 2040, kButtonWidth, kButtonHeight));
+    connect(cmdOK, &QPushButton::clicked, this, &AlertWindow::cmdOK_Click);
+    cmdOK->setFocus();
+}
+
+AlertLayout AlertWindow::layoutFor(double width, double height)
+{
+    // Single precision, as the layout has always been computed.
+    const auto w = static_cast<float>(width);
+    const auto h = static_cast<float>(height);
+    const auto b = static_cast<float>(kButtonWidth);
+    AlertLayout layout;
+    layout.button = QRectF((w - b) / 2.0f, h - static_cast<float>(kButtonRise), kButtonWidth, kButtonHeight);
+    layout.label = QRectF(kLabelLeft, kLabelTop, w - static_cast<float>(kLabelInset),
+                          h - static_cast<float>(kLabelTop + kLabelLeft));
+    return layout;
+}
+
+void AlertWindow::setColors(const QColor &background, const QColor &text)
+{
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, background);
+    setPalette(windowPalette);
+
+    QPalette labelPalette = lblMain->palette();
+    labelPalette.setColor(QPalette::WindowText, text);
+    lblMain->setPalette(labelPalette);
+}
+
+void AlertWindow::setText(const QString &text)
+{
+    m_text = text;
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    lblMain->setText(shown);
+}
+
+void AlertWindow::fitToScreen(const QScreen *screen)
+{
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    setGeometry(area);
+    const AlertLayout layout = layoutFor(Twips::fromPixels(area.width()), Twips::fromPixels(area.height()));
+    const auto toRect = [](const QRectF &r) { return Twips::rect(r.left(), r.top(), r.width(), r.height()); };
+    cmdOK->setGeometry(toRect(layout.button));
+    lblMain->setGeometry(toRect(layout.label));
+}
+
+void AlertWindow::cmdOK_Click()
+{
+    close();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+/// frmHelp: a few lines of help on one topic, shown modally over the configuration window.
+class HelpWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget *parent = nullptr);
+
+    /// The label's text exactly as written; CR LF shows as a line break.
+    void setText(const QString &text);
+    QString text() const { return m_text; }
+
+    QPushButton *cmdOK = nullptr;
+    QLabel *lblMain = nullptr;
+
+public slots:
+    void cmdOK_Click();
+
+private:
+    QString m_text;
+};

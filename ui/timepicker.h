@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDateTimeEdit>
+
+/// A day's alert time. Its value is a whole OLE date, but the user edits only the hour and the
+/// minute: the date and the seconds of a loaded value are carried along unchanged.
+class TimePicker : public QDateTimeEdit
+{
+    Q_OBJECT
+public:
+    explicit TimePicker(QWidget *parent = nullptr);
+
+    /// The OLE date the picker holds.
+    double value() const { return m_value; }
+    /// Loads value without counting it as the user's change.
+    void setValue(double value);
+
+signals:
+    /// The user changed the hour or the minute; value is the new whole OLE date.
+    void valueChanged(double value);
+
+protected:
+    // Tab leaves the picker, as with every other control; Left and Right move between its fields.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void onDateTimeChanged(const QDateTime &shown);
+
+    double m_value = 0.0;
+    bool m_loading = false;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QRect>
+#include <QtMath>
+
+/// The window layout is given in twips, 1/1440 inch. At 96 dots per inch a logical pixel is
+/// 15 twips; Qt scales logical pixels on high-density screens by itself.
+namespace Twips {
+
+inline constexpr int kPerPixel = 15;
+
+/// Logical pixels for a length in twips, rounded to the nearest pixel.
+inline int toPixels(double twips)
+{
+    return qRound(twips / kPerPixel);
+}
+
+inline constexpr double fromPixels(int pixels)
+{
+    return static_cast<double>(pixels) * kPerPixel;
+}
+
+/// A rectangle given as Left, Top, Width, Height in twips. The edges are rounded rather than the
+/// sizes, so that controls that touch in twips still touch in pixels.
+inline QRect rect(double left, double top, double width, double height)
+{
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+}
+
+} // namespace Twips
