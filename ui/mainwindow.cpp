@@ -150,7 +150,7 @@ void MainWindow::createControls()
         auto *picker = new TimePicker(fraDays);
         picker->setObjectName(QString::fromLatin1(kPickerNames[i]));
         picker->setGeometry(Twips::rect(90, row.pickerTop, 1335, 315));
-        picker->setDisplayFormat(day == Sunday ? QStringLiteral("HH:mm") : otherDaysFormat());
+        picker->setTimeFormat(day == Sunday ? QStringLiteral("HH:mm") : otherDaysFormat());
         connect(picker, &TimePicker::valueChanged, this, [this, day] { dtp_Change(day); });
         m_pickers[i] = picker;
 

@@ -12,9 +12,7 @@ TimePicker::TimePicker(QWidget *parent)
 {
     // UTC: a wall-clock time that the local zone skips at a DST change must still be settable.
     setTimeSpec(Qt::UTC);
-    setDateTimeRange(QDateTime(OleDate::minimumDate(), QTime(0, 0), Qt::UTC),
-                     QDateTime(OleDate::maximumDate(), QTime(23, 59, 59), Qt::UTC));
-    setDisplayFormat(QStringLiteral("HH:mm"));
+    setTimeFormat(QStringLiteral("HH:mm"));
     setWrapping(true);
     setValue(OleDate::fromDateTime(kDesignDate, QTime(0, 0)));
     connect(this, &QDateTimeEdit::dateTimeChanged, this, &TimePicker::onDateTimeChanged);
@@ -29,6 +27,15 @@ void TimePicker::setValue(double value)
     m_loading = true;
     setDateTime(dt);
     m_loading = false;
+}
+
+void TimePicker::setTimeFormat(const QString &format)
+{
+    setDisplayFormat(format);
+    // A format without date sections pins the date range to the date shown at that moment, which
+    // would clamp every later value to it.
+    setDateTimeRange(QDateTime(OleDate::minimumDate(), QTime(0, 0), Qt::UTC),
+                     QDateTime(OleDate::maximumDate(), QTime(23, 59, 59), Qt::UTC));
 }
 
 bool TimePicker::focusNextPrevChild(bool next)

@@ -14,6 +14,8 @@ public:
     double value() const { return m_value; }
     /// Loads value without counting it as the user's change.
     void setValue(double value);
+    /// A display format of time sections only; the picker's date range stays 1601 to 9999.
+    void setTimeFormat(const QString &format);
 
 signals:
     /// The user changed the hour or the minute; value is the new whole OLE date.

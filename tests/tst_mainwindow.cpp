@@ -1,0 +1,713 @@
+#include "alertwindow.h"
+#include "colorswatch.h"
+#include "mainwindow.h"
+#include "olecolor.h"
+#include "oledate.h"
+#include "settingskeys.h"
+#include "testsupport.h"
+#include "timepicker.h"
+#include "workcheckbox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <functional>
+#include <memory>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString kMissing = u"<missing>"_qs;
+
+QString stored(const QString &key)
+{
+    return SettingsStore().get(key, kMissing);
+}
+
+QDateTime saturdayAt(int h, int m, int s)
+{
+    return QDateTime(QDate(2026, 12, 5), QTime(h, m, s));
+}
+
+// Turns the store into something that cannot be written: a file where its folder belongs.
+void breakStore()
+{
+    clearStore();
+    QFile blocker(configHome().path() + u"/Dorvane"_qs);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+}
+
+void repairStore()
+{
+    QFile::remove(configHome().path() + u"/Dorvane"_qs);
+}
+
+// Runs act on the next modal dialog of type T as soon as it is up.
+template<typename T>
+void whenModal(std::function<void(T *)> act)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        }
+    });
+    poll->start();
+}
+
+void chooseInDialog(const QColor &colour)
+{
+    whenModal<QColorDialog>([colour](QColorDialog *dialog) {
+        dialog->setCurrentColor(colour);
+        dialog->accept();
+    });
+}
+
+void cancelDialog()
+{
+    whenModal<QColorDialog>([](QColorDialog *dialog) { dialog->reject(); });
+}
+
+QList<QMessageBox *> visibleMessageBoxes()
+{
+    QList<QMessageBox *> boxes;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
+            boxes.append(box);
+    }
+    return boxes;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void controlGeometry_data();
+    void controlGeometry();
+    void windowAndCaptions();
+    void focusStartsOnSundayAndTabFollowsTheDays();
+    void timerRunsFromCreation();
+
+    void firstStartOnAnEmptyStore();
+    void loadShowsStoredValuesAndWritesNothing();
+
+    void checkBoxWritesThrough_data();
+    void checkBoxWritesThrough();
+    void greyedFlagIsNotAWorkingDay();
+    void pickerMinuteChangeIsStored();
+    void pickerCarriesDateAndSeconds();
+    void messageWritesEveryKeystroke();
+    void failingEditIsReportedOnce_data();
+    void failingEditIsReportedOnce();
+
+    void colourChoice_data();
+    void colourChoice();
+    void failingColourSaveShowsErrorBox();
+
+    void tick_data();
+    void tick();
+
+    void closing_data();
+    void closing();
+    void programmaticCloseGoesAhead();
+};
+
+void TestMainWindow::initTestCase()
+{
+    QLocale::setDefault(enUS());
+    MainWindow::setColorDialogOptions(QColorDialog::DontUseNativeDialog);
+}
+
+void TestMainWindow::init()
+{
+    clearStore();
+}
+
+void TestMainWindow::cleanup()
+{
+    repairStore();
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox *>(w))
+            delete w;
+    }
+}
+
+void TestMainWindow::controlGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("twips");
+
+    const QString window = u"frmMain"_qs, days = u"fraDays"_qs, display = u"Frame1"_qs;
+    QTest::newRow("fraDays") << u"fraDays"_qs << window << QRect(30, 30, 2565, 4095);
+    QTest::newRow("Frame1") << u"Frame1"_qs << window << QRect(2640, 30, 4515, 1665);
+    QTest::newRow("Picture1 is the picture plus a pixel of border") << u"Picture1"_qs << window
+                                                                    << QRect(2670, 1740, 4485, 2025);
+    QTest::newRow("cmdHide") << u"cmdHide"_qs << window << QRect(4140, 3810, 1485, 315);
+    QTest::newRow("cmdQuit") << u"cmdQuit"_qs << window << QRect(5670, 3810, 1485, 315);
+    QTest::newRow("Label1") << u"Label1"_qs << days << QRect(1500, 210, 960, 210);
+    QTest::newRow("imgHelp 1 in the times frame's caption") << u"imgHelp_1"_qs << days << QRect(1170, 30, 180, 180);
+
+    const char *const dayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    const int labelTops[] = {240, 750, 1350, 1890, 2430, 2940, 3480};
+    const int labelWidths[] = {555, 570, 630, 870, 690, 450, 660};
+    const int pickerTops[] = {450, 1020, 1560, 2100, 2640, 3150, 3690};
+    const int boxTops[] = {502, 1072, 1612, 2152, 2692, 3202, 3742};
+    for (int i = 0; i < 7; ++i) {
+        const QString day = QString::fromLatin1(dayNames[i]);
+        const QString label = u"lblDay_"_qs + QString::number(i);
+        QTest::addRow("%s", qPrintable(label)) << label << days << QRect(120, labelTops[i], labelWidths[i], 210);
+        QTest::addRow("dtp%s", dayNames[i]) << u"dtp"_qs + day << days << QRect(90, pickerTops[i], 1335, 315);
+        QTest::addRow("chk%s", dayNames[i]) << u"chk"_qs + day << days << QRect(1830, boxTops[i], 225, 210);
+    }
+
+    QTest::newRow("Label2") << u"Label2"_qs << display << QRect(90, 240, 1440, 210);
+    QTest::newRow("imgHelp 0 beside the message caption") << u"imgHelp_0"_qs << display
+                                                          << QRect(1560, 240, 180, 180);
+    QTest::newRow("txtMessage") << u"txtMessage"_qs << display << QRect(90, 510, 4365, 315);
+    QTest::newRow("font swatch") << u"lblFontColor_0"_qs << display << QRect(120, 870, 285, 285);
+    QTest::newRow("font caption") << u"lblFontColor_1"_qs << display << QRect(480, 907, 735, 210);
+    QTest::newRow("background swatch") << u"lblBackColor_0"_qs << display << QRect(120, 1200, 285, 285);
+    QTest::newRow("background caption") << u"lblBackColor_1"_qs << display << QRect(480, 1230, 1290, 210);
+}
+
+void TestMainWindow::controlGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, twips);
+
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    auto *control = w.findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(control->parentWidget()->objectName(), container);
+
+    // A pixel is 15 twips; rounding to whole pixels may move an edge by less than one.
+    const QRect g = control->geometry();
+    const auto near = [](int pixels, int expectedTwips) { return qAbs(pixels * 15 - expectedTwips) <= 15; };
+    QVERIFY2(near(g.x(), twips.x()), qPrintable(u"left %1 px"_qs.arg(g.x())));
+    QVERIFY2(near(g.y(), twips.y()), qPrintable(u"top %1 px"_qs.arg(g.y())));
+    QVERIFY2(near(g.width(), twips.width()), qPrintable(u"width %1 px"_qs.arg(g.width())));
+    QVERIFY2(near(g.height(), twips.height()), qPrintable(u"height %1 px"_qs.arg(g.height())));
+}
+
+void TestMainWindow::windowAndCaptions()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+
+    QCOMPARE(w.objectName(), u"frmMain"_qs);
+    QCOMPARE(w.windowTitle(), u"Dorvane: Configuration"_qs);
+    QCOMPARE(w.size(), QSize(481, 279));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(w.font().family(), u"Arial"_qs);
+    QCOMPARE(w.font().pointSizeF(), 8.25);
+
+    // The frame captions are bold, what they hold is not.
+    QCOMPARE(w.fraDays->title(), u"Input Times      "_qs);
+    QCOMPARE(w.Frame1->title(), u"Display Options"_qs);
+    QVERIFY(w.fraDays->font().bold());
+    QVERIFY(w.Frame1->font().bold());
+    QVERIFY(!w.Label1->font().bold());
+    QVERIFY(!w.txtMessage->font().bold());
+    QVERIFY(!w.dtpSunday->font().bold());
+
+    QCOMPARE(w.Label1->text(), u"Work Today?"_qs);
+    QCOMPARE(w.Label2->text(), u"Message to display:"_qs);
+    QCOMPARE(w.lblFontColor[1]->text(), u"Font Color"_qs);
+    QCOMPARE(w.lblBackColor[1]->text(), u"Background Color"_qs);
+    QCOMPARE(w.cmdHide->text(), u"Hide"_qs);
+    QCOMPARE(w.cmdQuit->text(), u"Quit"_qs);
+    const QStringList days = {u"Sunday"_qs,   u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs,
+                              u"Thursday"_qs, u"Friday"_qs, u"Saturday"_qs};
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(w.lblDay[static_cast<size_t>(i)]->text(), days[i]);
+    for (int day = Sunday; day <= Saturday; ++day)
+        QVERIFY(w.checkBox(day)->text().isEmpty());
+    QCOMPARE(w.dtpSunday->displayFormat(), u"HH:mm"_qs);
+    QCOMPARE(w.dtpSunday->minimumDate(), QDate(1601, 1, 1));
+    QCOMPARE(w.dtpSunday->maximumDate(), QDate(9999, 12, 31));
+    QVERIFY(!w.imgHelp[0]->pixmap().isNull());
+    QCOMPARE(w.Picture1->pixmap().size(), QSize(297, 133));
+}
+
+void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.dtpSunday);
+
+    QStringList visited;
+    for (int i = 0; i < 17; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    const QStringList expected = {
+        u"chkSunday"_qs,   u"dtpMonday"_qs,    u"chkMonday"_qs,   u"dtpTuesday"_qs, u"chkTuesday"_qs,
+        u"dtpWednesday"_qs, u"chkWednesday"_qs, u"dtpThursday"_qs, u"chkThursday"_qs, u"dtpFriday"_qs,
+        u"chkFriday"_qs,   u"dtpSaturday"_qs,  u"chkSaturday"_qs, u"txtMessage"_qs,  u"cmdHide"_qs,
+        u"cmdQuit"_qs,     u"dtpSunday"_qs};
+    QCOMPARE(visited, expected);
+}
+
+void TestMainWindow::timerRunsFromCreation()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    QCOMPARE(w.tmrTest->objectName(), u"tmrTest"_qs);
+    QCOMPARE(w.tmrTest->interval(), 30000);
+    QVERIFY(w.tmrTest->isActive());
+}
+
+void TestMainWindow::firstStartOnAnEmptyStore()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+
+    for (int day = Sunday; day <= Saturday; ++day) {
+        QCOMPARE(w.picker(day)->value(), 0.0);
+        QCOMPARE(w.picker(day)->time(), QTime(0, 0));
+        QCOMPARE(w.checkBox(day)->checkState(), Qt::Unchecked);
+    }
+    QCOMPARE(w.dtpSunday->text(), u"00:00"_qs);
+    QCOMPARE(w.lblFontColor[0]->oleColor(), OleColor::kBlack);
+    QCOMPARE(w.lblBackColor[0]->oleColor(), OleColor::kButtonFace);
+    QCOMPARE(w.lblFontColor[0]->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(w.lblBackColor[0]->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(w.txtMessage->text(), u"Get ready for work because it is now %time% on %day%."_qs);
+    QCOMPARE(w.displayOptions(), DisplayOptions());
+    QCOMPARE(w.weekSchedule(), WeekSchedule());
+
+    // Only the default message is written.
+    QCOMPARE(stored(kMessageKey), kDefaultMessage);
+    for (const SettingKey &key : allSettingKeys())
+        QCOMPARE(store.contains(key.name), key.name == kMessageKey);
+}
+
+void TestMainWindow::loadShowsStoredValuesAndWritesNothing()
+{
+    // Hand-written forms that a write-back would replace with Dorvane's own.
+    const QByteArray file = "[Options]\nSundayTime=07:30\nWorkSunday=1\nWorkMonday=2\nFontColor=255\n"
+                            "BackColor=16777215\nMessage=\"<b>Up</b>, %day%\"\n";
+    writeStoreFile(file);
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+
+    QCOMPARE(w.dtpSunday->time(), QTime(7, 30));
+    QCOMPARE(w.chkSunday->checkState(), Qt::Checked);
+    QCOMPARE(w.chkMonday->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(w.lblFontColor[0]->oleColor(), 255);
+    QCOMPARE(w.lblFontColor[0]->palette().color(QPalette::Window), QColor(Qt::red));
+    QCOMPARE(w.lblBackColor[0]->oleColor(), 16777215);
+    QCOMPARE(w.txtMessage->text(), u"<b>Up</b>, %day%"_qs);
+
+    QFile f(storeFile());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), file);
+}
+
+void TestMainWindow::checkBoxWritesThrough_data()
+{
+    QTest::addColumn<int>("weekday");
+    QTest::addColumn<bool>("keyboard");
+    QTest::newRow("Sunday by mouse") << int(Sunday) << false;
+    QTest::newRow("Wednesday by space bar") << int(Wednesday) << true;
+    QTest::newRow("Saturday by mouse") << int(Saturday) << false;
+}
+
+void TestMainWindow::checkBoxWritesThrough()
+{
+    QFETCH(int, weekday);
+    QFETCH(bool, keyboard);
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+    WorkCheckBox *box = w.checkBox(weekday);
+    const auto click = [&] {
+        if (keyboard)
+            QTest::keyClick(box, Qt::Key_Space);
+        else
+            QTest::mouseClick(box, Qt::LeftButton);
+    };
+
+    click();
+    QCOMPARE(stored(workKey(weekday)), u"1"_qs);
+    QCOMPARE(w.weekSchedule()[weekday].workFlag, WorkFlag::Checked);
+    click();
+    QCOMPARE(stored(workKey(weekday)), u"0"_qs);
+    QCOMPARE(w.weekSchedule()[weekday].workFlag, WorkFlag::Unchecked);
+    // Only that day's key.
+    for (int day = Sunday; day <= Saturday; ++day)
+        QCOMPARE(store.contains(workKey(day)), day == weekday);
+}
+
+void TestMainWindow::greyedFlagIsNotAWorkingDay()
+{
+    writeStoreFile("[Options]\nMondayTime=7:05:00 AM\nWorkMonday=2\n");
+    SettingsStore store;
+    FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(7, 5, 10))); // a Monday
+    MainWindow w(store, clock);
+    w.Form_Load();
+
+    QCOMPARE(w.chkMonday->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(w.weekSchedule()[Monday].workFlag, WorkFlag::Greyed);
+    w.tmrTest_Timer();
+    QVERIFY(!w.alertWindow());
+
+    // A click ticks it.
+    QTest::mouseClick(w.chkMonday, Qt::LeftButton);
+    QCOMPARE(w.chkMonday->checkState(), Qt::Checked);
+    QCOMPARE(stored(workKey(Monday)), u"1"_qs);
+    w.tmrTest_Timer();
+    QVERIFY(w.alertWindow());
+}
+
+void TestMainWindow::pickerMinuteChangeIsStored()
+{
+    writeStoreFile("[Options]\nSundayTime=7:30:00 AM\n");
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+    QCOMPARE(w.dtpSunday->text(), u"07:30"_qs);
+
+    w.dtpSunday->setFocus();
+    w.dtpSunday->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(w.dtpSunday, u"45"_qs);
+    QCOMPARE(w.dtpSunday->text(), u"07:45"_qs);
+    QCOMPARE(stored(timeKey(Sunday)), u"7:45:00 AM"_qs);
+    QCOMPARE(w.weekSchedule()[Sunday].alertTime, OleDate::fromDateTime(OleDate::zeroDate(), QTime(7, 45)));
+}
+
+void TestMainWindow::pickerCarriesDateAndSeconds()
+{
+    writeStoreFile("[Options]\nMondayTime=12/5/2026 7:05:30 AM\n");
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+    QCOMPARE(w.dtpMonday->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(7, 5, 30)));
+
+    w.dtpMonday->setFocus();
+    w.dtpMonday->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClick(w.dtpMonday, Qt::Key_Up);
+    QCOMPARE(w.dtpMonday->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(8, 5, 30)));
+    QCOMPARE(stored(timeKey(Monday)), u"12/5/2026 8:05:30 AM"_qs);
+}
+
+void TestMainWindow::messageWritesEveryKeystroke()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+
+    // Deleting the whole message stores it empty.
+    QTest::keyClick(w.txtMessage, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(w.txtMessage, Qt::Key_Backspace);
+    QCOMPARE(stored(kMessageKey), QString());
+    QVERIFY(store.contains(kMessageKey));
+
+    QTest::keyClick(w.txtMessage, 'a');
+    QCOMPARE(stored(kMessageKey), u"a"_qs);
+    QTest::keyClick(w.txtMessage, 'b');
+    QCOMPARE(stored(kMessageKey), u"ab"_qs);
+    QCOMPARE(w.displayOptions().messageTemplate, u"ab"_qs);
+
+    // Whatever is pasted is stored as it stands.
+    w.txtMessage->selectAll();
+    w.txtMessage->insert(u"<b>x</b>, \"q\" ;@ \\ é"_qs);
+    QCOMPARE(stored(kMessageKey), u"<b>x</b>, \"q\" ;@ \\ é"_qs);
+}
+
+void TestMainWindow::failingEditIsReportedOnce_data()
+{
+    QTest::addColumn<bool>("connected");
+    QTest::newRow("without a listener, in one non-modal message box") << false;
+    QTest::newRow("to a listener, as one signal") << true;
+}
+
+void TestMainWindow::failingEditIsReportedOnce()
+{
+    QFETCH(bool, connected);
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    std::unique_ptr<QSignalSpy> spy;
+    if (connected)
+        spy = std::make_unique<QSignalSpy>(&w, &MainWindow::saveFailed);
+    w.Form_Load();
+    w.txtMessage->clear();
+
+    const auto reports = [&] { return connected ? int(spy->count()) : int(visibleMessageBoxes().count()); };
+    breakStore();
+    QTest::keyClicks(w.txtMessage, u"ab"_qs);
+    QTest::mouseClick(w.chkFriday, Qt::LeftButton);
+    QCOMPARE(reports(), 1);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // The edits stay in effect.
+    QCOMPARE(w.displayOptions().messageTemplate, u"ab"_qs);
+    QCOMPARE(w.weekSchedule()[Friday].workFlag, WorkFlag::Checked);
+    if (!connected) {
+        QMessageBox *box = visibleMessageBoxes().constFirst();
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QVERIFY(!box->text().isEmpty());
+    }
+
+    // A save that works again arms the report for the next failure.
+    repairStore();
+    QTest::keyClick(w.txtMessage, 'c');
+    QCOMPARE(stored(kMessageKey), u"abc"_qs);
+    breakStore();
+    QTest::keyClick(w.txtMessage, 'd');
+    if (connected)
+        QCOMPARE(spy->count(), 2);
+    else
+        QCOMPARE(visibleMessageBoxes().count(), 1); // the same box, shown again
+}
+
+void TestMainWindow::colourChoice_data()
+{
+    QTest::addColumn<bool>("font");
+    QTest::addColumn<int>("element");
+    QTest::addColumn<QColor>("chosen");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("red from the font swatch stores 255") << true << 0 << QColor(Qt::red) << u"255"_qs;
+    QTest::newRow("white from the font caption colours the swatch") << true << 1 << QColor(Qt::white)
+                                                                     << u"16777215"_qs;
+    QTest::newRow("black from the background swatch stores 0") << false << 0 << QColor(Qt::black) << u"0"_qs;
+    QTest::newRow("blue from the background caption stores BGR") << false << 1 << QColor(0x12, 0x34, 0x56)
+                                                                  << QString::number(0x563412);
+    QTest::newRow("cancel from the font swatch changes nothing") << true << 0 << QColor() << kMissing;
+    QTest::newRow("cancel from the background caption changes nothing") << false << 1 << QColor() << kMissing;
+}
+
+void TestMainWindow::colourChoice()
+{
+    QFETCH(bool, font);
+    QFETCH(int, element);
+    QFETCH(QColor, chosen);
+    QFETCH(QString, expected);
+
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+    auto &pair = font ? w.lblFontColor : w.lblBackColor;
+    auto &other = font ? w.lblBackColor : w.lblFontColor;
+    const qint32 before = pair[0]->oleColor();
+    const qint32 otherBefore = other[0]->oleColor();
+    const QString key = font ? kFontColorKey : kBackColorKey;
+    const QString otherKey = font ? kBackColorKey : kFontColorKey;
+
+    if (chosen.isValid())
+        chooseInDialog(chosen);
+    else
+        cancelDialog();
+    QTest::mouseClick(pair[static_cast<size_t>(element)], Qt::LeftButton);
+
+    QCOMPARE(stored(key), expected);
+    if (chosen.isValid()) {
+        QCOMPARE(pair[0]->oleColor(), OleColor::fromRgb(chosen.red(), chosen.green(), chosen.blue()));
+        QCOMPARE(pair[0]->palette().color(QPalette::Window), chosen);
+    } else {
+        QCOMPARE(pair[0]->oleColor(), before);
+    }
+    // The caption stays a caption, and the other swatch is not touched.
+    QVERIFY(!pair[1]->isSwatch());
+    QCOMPARE(other[0]->oleColor(), otherBefore);
+    QCOMPARE(stored(otherKey), kMissing);
+    QVERIFY(visibleMessageBoxes().isEmpty());
+}
+
+void TestMainWindow::failingColourSaveShowsErrorBox()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.Form_Load();
+    breakStore();
+    const SaveResult failure = SettingsStore().save(kFontColorKey, u"255"_qs);
+    QVERIFY(!failure.ok);
+
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    Qt::TextFormat format = Qt::AutoText;
+    QMessageBox::StandardButtons buttons;
+    whenModal<QColorDialog>([&](QColorDialog *dialog) {
+        whenModal<QMessageBox>([&](QMessageBox *box) {
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            format = box->textFormat();
+            buttons = box->standardButtons();
+            box->accept();
+        });
+        dialog->setCurrentColor(Qt::red);
+        dialog->accept();
+    });
+    QTest::mouseClick(w.lblFontColor[1], Qt::LeftButton);
+
+    QCOMPARE(text, u"Error # "_qs + QString::number(failure.errorNumber) + u" - "_qs + failure.description);
+    QCOMPARE(title, u"Error"_qs);
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // What was done before the failure stays done.
+    QCOMPARE(w.lblFontColor[0]->oleColor(), 255);
+}
+
+void TestMainWindow::tick_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<QString>("expected"); // empty: no alert
+
+    const QByteArray saturday = "[Options]\nSaturdayTime=7:05:00 AM\nWorkSaturday=1\n";
+    const QString saturdayText = u"Get ready for work because it is now 7:05 AM on Saturday.\r\n\r\n"
+                                 u"Remember to input your new times for the week."_qs;
+    QTest::newRow("Saturday's minute on a working Saturday alerts with the reminder")
+        << saturday << saturdayAt(7, 5, 2) << false << saturdayText;
+    QTest::newRow("a hidden window still alerts") << saturday << saturdayAt(7, 5, 32) << true << saturdayText;
+    QTest::newRow("the minute before does not alert") << saturday << saturdayAt(7, 4, 59) << false << QString();
+    QTest::newRow("an unchecked Saturday does not alert")
+        << QByteArray("[Options]\nSaturdayTime=7:05:00 AM\n") << saturdayAt(7, 5, 2) << false << QString();
+    QTest::newRow("another day's entry does not alert")
+        << QByteArray("[Options]\nFridayTime=7:05:00 AM\nWorkFriday=1\n") << saturdayAt(7, 5, 2) << false
+        << QString();
+    QTest::newRow("a weekday alerts without the reminder")
+        << QByteArray("[Options]\nMondayTime=5:30:00 PM\nWorkMonday=1\nMessage=%day% %date%\n")
+        << QDateTime(QDate(2026, 12, 7), QTime(17, 30, 0)) << false << u"Monday 12/07/2026"_qs;
+}
+
+void TestMainWindow::tick()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QDateTime, now);
+    QFETCH(bool, hidden);
+    QFETCH(QString, expected);
+
+    writeStoreFile(file);
+    SettingsStore store;
+    FakeClock clock(now);
+    MainWindow w(store, clock);
+    w.setTrayAvailable(true);
+    w.Form_Load();
+    w.show();
+    if (hidden)
+        w.cmdHide->click();
+    QCOMPARE(w.isVisible(), !hidden);
+
+    w.tmrTest_Timer();
+    if (expected.isEmpty()) {
+        QVERIFY(!w.alertWindow());
+        return;
+    }
+    AlertWindow *alert = w.alertWindow();
+    QVERIFY(alert);
+    QVERIFY(alert->isVisible());
+    QCOMPARE(alert->text(), expected);
+    QCOMPARE(w.isVisible(), !hidden);
+}
+
+void TestMainWindow::closing_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<QString>("how");
+
+    for (const QString &how : {u"close box"_qs, u"Hide button"_qs, u"Esc"_qs}) {
+        QTest::addRow("with a tray, the %s hides", qPrintable(how)) << true << how;
+        QTest::addRow("without a tray, the %s minimises", qPrintable(how)) << false << how;
+    }
+}
+
+void TestMainWindow::closing()
+{
+    QFETCH(bool, tray);
+    QFETCH(QString, how);
+
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.setTrayAvailable(tray);
+    QCOMPARE(w.windowType() == Qt::Tool, tray); // a tool window has no taskbar button
+    w.Form_Load();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    if (how == u"close box") {
+        QCloseEvent event;
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(&w, &event); // sendEvent() would clear the flag
+        QVERIFY(!event.isAccepted());
+    } else if (how == u"Hide button") {
+        QTest::mouseClick(w.cmdHide, Qt::LeftButton);
+    } else {
+        QTest::keyClick(&w, Qt::Key_Escape);
+    }
+
+    if (tray) {
+        QTRY_VERIFY(!w.isVisible());
+    } else {
+        QTRY_VERIFY(w.isMinimized());
+    }
+    QVERIFY(w.tmrTest->isActive());
+
+    // Configure brings it back as it was.
+    w.mnuConfig_Click();
+    QTRY_VERIFY(w.isVisible() && !w.isMinimized());
+}
+
+void TestMainWindow::programmaticCloseGoesAhead()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    w.setTrayAvailable(true);
+    w.show();
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    QVERIFY(!w.tmrTest->isActive());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
