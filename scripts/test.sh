@@ -6,7 +6,16 @@ cd "$(dirname "$0")/.."
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 build=${DORVANE_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+
+# The coverage-guided fuzzer needs clang; ctest runs it next to the other tests.
+fuzzer=()
+if command -v clang++ >/dev/null 2>&1; then
+    cmake -S fuzz -B "$build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build-fuzz" -j2
+    fuzzer=(-DDORVANE_LIBFUZZER_EXE="$PWD/$build-fuzz/fuzz_settings")
+fi
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DDORVANE_GUI=ON "${fuzzer[@]}" >/dev/null
 cmake --build "$build" -j2
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure --timeout 300
+ctest --test-dir "$build" --output-on-failure --timeout 300 -j2

@@ -1,0 +1,113 @@
+// Runs with TZ=America/New_York: the tick steps through weeks that hold a clock change.
+
+#include "alarmcheck.h"
+#include "oledate.h"
+#include "testsupport.h"
+
+#include <QTest>
+#include <QTimeZone>
+
+#include <map>
+
+namespace {
+
+double timeValue(int h, int m)
+{
+    return OleDate::fromDateTime(OleDate::zeroDate(), QTime(h, m));
+}
+
+struct Fired {
+    int weekday;
+    QString localMinute; // "yyyy-MM-dd HH:mm"
+    friend bool operator<(const Fired &a, const Fired &b)
+    {
+        return std::tie(a.weekday, a.localMinute) < std::tie(b.weekday, b.localMinute);
+    }
+    friend bool operator==(const Fired &a, const Fired &b)
+    {
+        return a.weekday == b.weekday && a.localMinute == b.localMinute;
+    }
+};
+
+// Every 30 s of real time from `start` for seven days, as the tick sees it: local wall-clock time.
+// Returns how many ticks fired in each local minute.
+std::map<Fired, int> runWeek(const QDateTime &start, const WeekSchedule &week)
+{
+    std::map<Fired, int> fired;
+    const qint64 first = start.toSecsSinceEpoch() + 13; // the timer's phase is arbitrary
+    for (qint64 t = first; t < first + 7 * 86400; t += 30) {
+        const QDateTime now = QDateTime::fromSecsSinceEpoch(t); // local time, as the clock gives it
+        if (const auto due = alarmDue(now, week)) {
+            const int weekday = weekdayFromQt(now.date().dayOfWeek());
+            if (*due != (weekday == Saturday ? 1 : 0))
+                qFatal("wrong Saturday flag");
+            ++fired[{weekday, now.toString(u"yyyy-MM-dd HH:mm"_qs)}];
+        }
+    }
+    return fired;
+}
+
+QString describe(const std::map<Fired, int> &fired)
+{
+    QString out = u"fired:"_qs;
+    for (const auto &[when, count] : fired)
+        out += u" [day %1 at %2: %3 ticks]"_qs.arg(when.weekday).arg(when.localMinute).arg(count);
+    return out;
+}
+
+} // namespace
+
+class TestClockChanges : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void springForward();
+    void fallBack();
+};
+
+void TestClockChanges::initTestCase()
+{
+    // 2027-03-14 02:00 EST becomes 03:00 EDT; 2026-11-01 02:00 EDT becomes 01:00 EST.
+    const QDateTime beforeSpring(QDate(2027, 3, 14), QTime(1, 59));
+    QVERIFY2(beforeSpring.addSecs(60).time() == QTime(3, 0), "TZ=America/New_York is not in effect");
+}
+
+void TestClockChanges::springForward()
+{
+    WeekSchedule week;
+    for (int day = Sunday; day <= Saturday; ++day)
+        week[day] = {WorkFlag::Checked, timeValue(7, 5)};
+    week[Sunday] = {WorkFlag::Checked, timeValue(2, 30)}; // inside the hour that is skipped
+    week[Monday] = {WorkFlag::Checked, timeValue(3, 0)};  // the first minute after it
+
+    const auto fired = runWeek(QDateTime(QDate(2027, 3, 13), QTime(0, 0)), week);
+    std::map<Fired, int> expected = {
+        {{Saturday, u"2027-03-13 07:05"_qs}, 2}, {{Monday, u"2027-03-15 03:00"_qs}, 2},
+        {{Tuesday, u"2027-03-16 07:05"_qs}, 2},  {{Wednesday, u"2027-03-17 07:05"_qs}, 2},
+        {{Thursday, u"2027-03-18 07:05"_qs}, 2}, {{Friday, u"2027-03-19 07:05"_qs}, 2},
+    };
+    QVERIFY2(fired == expected, qPrintable(describe(fired)));
+}
+
+void TestClockChanges::fallBack()
+{
+    WeekSchedule week;
+    for (int day = Sunday; day <= Saturday; ++day)
+        week[day] = {WorkFlag::Checked, timeValue(7, 5)};
+    week[Sunday] = {WorkFlag::Checked, timeValue(1, 30)}; // a minute that happens twice
+
+    const auto fired = runWeek(QDateTime(QDate(2026, 10, 31), QTime(0, 0)), week);
+    // The minute rule looks at the wall clock only, so 1:30 fires in both of its passes.
+    std::map<Fired, int> expected = {
+        {{Saturday, u"2026-10-31 07:05"_qs}, 2}, {{Sunday, u"2026-11-01 01:30"_qs}, 4},
+        {{Monday, u"2026-11-02 07:05"_qs}, 2},   {{Tuesday, u"2026-11-03 07:05"_qs}, 2},
+        {{Wednesday, u"2026-11-04 07:05"_qs}, 2}, {{Thursday, u"2026-11-05 07:05"_qs}, 2},
+        {{Friday, u"2026-11-06 07:05"_qs}, 2},
+    };
+    QVERIFY2(fired == expected, qPrintable(describe(fired)));
+}
+
+QTEST_GUILESS_MAIN(TestClockChanges)
+#include "tst_clockchanges.moc"
