@@ -1,6 +1,7 @@
 #include "trayicon.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QIcon>
 #include <QMenu>
@@ -62,7 +63,13 @@ void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
+        m_sinceTrigger.start();
+        emit toggleRequested();
+        break;
     case QSystemTrayIcon::DoubleClick:
+        // X11 and Windows report the first click of a double-click as a click of its own.
+        if (m_sinceTrigger.isValid() && m_sinceTrigger.elapsed() <= QApplication::doubleClickInterval())
+            break;
         emit toggleRequested();
         break;
     case QSystemTrayIcon::Context:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSystemTrayIcon>
 
@@ -37,10 +38,12 @@ signals:
 
 public slots:
     /// Click and double-click toggle the configuration window (some hosts send only one of the
-    /// two); the context gesture opens the menu at the mouse pointer.
+    /// two); the context gesture opens the menu at the mouse pointer. A double-click whose first
+    /// click was already reported as a click toggles only once.
     void onActivated(QSystemTrayIcon::ActivationReason reason);
 
 private:
+    QElapsedTimer m_sinceTrigger;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
 };

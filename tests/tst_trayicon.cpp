@@ -1,0 +1,167 @@
+#include "alertwindow.h"
+#include "mainwindow.h"
+#include "testsupport.h"
+#include "trayicon.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace TestSupport;
+
+Q_DECLARE_METATYPE(QSystemTrayIcon::ActivationReason)
+
+namespace {
+QDateTime someMorning()
+{
+    return QDateTime(QDate(2026, 12, 5), QTime(7, 5, 20));
+}
+
+// Wired as the program wires them.
+void connectTray(TrayIcon &tray, MainWindow &w)
+{
+    QObject::connect(&tray, &TrayIcon::toggleRequested, &w, &MainWindow::mnuConfig_Click);
+    QObject::connect(&tray, &TrayIcon::exitRequested, &w, &MainWindow::mnuExit_Click);
+}
+} // namespace
+
+class TestTrayIcon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void iconAndMenu();
+    void activation_data();
+    void activation();
+    void contextOpensTheMenu();
+    void menuItemsStateTheirIntent();
+    void toggleShowsAndHidesTheConfiguration();
+    void exitWithTheAlertOpenEndsTheProgram();
+};
+
+void TestTrayIcon::initTestCase()
+{
+    QLocale::setDefault(enUS());
+    clearStore();
+}
+
+void TestTrayIcon::iconAndMenu()
+{
+    TrayIcon tray;
+    QVERIFY(!tray.icon()->icon().isNull());
+    QVERIFY(tray.icon()->icon().availableSizes().contains(QSize(16, 16)));
+    QVERIFY(tray.icon()->icon().availableSizes().contains(QSize(32, 32)));
+    QVERIFY(tray.icon()->toolTip().isEmpty());
+
+    QCOMPARE(tray.mnuPopUp->objectName(), u"mnuPopUp"_qs);
+    const QList<QAction *> items = tray.mnuPopUp->actions();
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items[0], tray.mnuConfig);
+    QCOMPARE(items[0]->text(), u"Configure"_qs);
+    QVERIFY(items[1]->isSeparator());
+    QCOMPARE(items[2], tray.mnuExit);
+    QCOMPARE(items[2]->text(), u"Exit"_qs);
+    // The default item is the one drawn in bold.
+    QCOMPARE(tray.mnuPopUp->defaultAction(), tray.mnuConfig);
+    // The menu is ours to open; the platform's own context menu would bypass it.
+    QCOMPARE(tray.icon()->contextMenu(), nullptr);
+}
+
+void TestTrayIcon::activation_data()
+{
+    QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
+    QTest::addColumn<int>("toggles");
+    QTest::newRow("a click toggles") << QSystemTrayIcon::Trigger << 1;
+    QTest::newRow("a double-click toggles") << QSystemTrayIcon::DoubleClick << 1;
+    QTest::newRow("a middle click does nothing") << QSystemTrayIcon::MiddleClick << 0;
+    QTest::newRow("an unknown gesture does nothing") << QSystemTrayIcon::Unknown << 0;
+    QTest::newRow("the context gesture does not toggle") << QSystemTrayIcon::Context << 0;
+}
+
+void TestTrayIcon::activation()
+{
+    QFETCH(QSystemTrayIcon::ActivationReason, reason);
+    QFETCH(int, toggles);
+    TrayIcon tray;
+    QSignalSpy toggle(&tray, &TrayIcon::toggleRequested);
+    QSignalSpy exit(&tray, &TrayIcon::exitRequested);
+    tray.onActivated(reason);
+    QCOMPARE(toggle.count(), toggles);
+    QCOMPARE(exit.count(), 0);
+    tray.mnuPopUp->close();
+}
+
+void TestTrayIcon::contextOpensTheMenu()
+{
+    TrayIcon tray;
+    QVERIFY(!tray.mnuPopUp->isVisible());
+    tray.onActivated(QSystemTrayIcon::Context);
+    QTRY_VERIFY(tray.mnuPopUp->isVisible());
+    tray.mnuPopUp->close();
+    QTRY_VERIFY(!tray.mnuPopUp->isVisible());
+}
+
+void TestTrayIcon::menuItemsStateTheirIntent()
+{
+    TrayIcon tray;
+    QSignalSpy toggle(&tray, &TrayIcon::toggleRequested);
+    QSignalSpy exit(&tray, &TrayIcon::exitRequested);
+    tray.mnuConfig->trigger();
+    QCOMPARE(toggle.count(), 1);
+    QCOMPARE(exit.count(), 0);
+    tray.mnuExit->trigger();
+    QCOMPARE(toggle.count(), 1);
+    QCOMPARE(exit.count(), 1);
+}
+
+void TestTrayIcon::toggleShowsAndHidesTheConfiguration()
+{
+    SettingsStore store;
+    FakeClock clock(someMorning());
+    MainWindow w(store, clock);
+    w.setTrayAvailable(true);
+    w.Form_Load();
+    w.show();
+    TrayIcon tray;
+    connectTray(tray, w);
+
+    tray.mnuConfig->trigger();
+    QVERIFY(!w.isVisible());
+    tray.mnuConfig->trigger();
+    QVERIFY(w.isVisible());
+    tray.onActivated(QSystemTrayIcon::Trigger);
+    QVERIFY(!w.isVisible());
+    // Hidden, the window goes on checking the alarm.
+    QVERIFY(w.tmrTest->isActive());
+}
+
+void TestTrayIcon::exitWithTheAlertOpenEndsTheProgram()
+{
+    SettingsStore store;
+    FakeClock clock(someMorning());
+    MainWindow w(store, clock);
+    w.setTrayAvailable(true);
+    w.Form_Load();
+    w.show();
+    TrayIcon tray;
+    connectTray(tray, w);
+    QSignalSpy quit(&w, &MainWindow::quitRequested);
+
+    w.GoToWork(1);
+    QPointer<AlertWindow> alert = w.alertWindow();
+    QVERIFY(alert && alert->isVisible());
+
+    tray.mnuExit->trigger();
+    QCOMPARE(quit.count(), 1);
+    QVERIFY(!w.isVisible());
+    QVERIFY(!w.tmrTest->isActive());
+    QTRY_VERIFY(!alert);
+}
+
+QTEST_MAIN(TestTrayIcon)
+#include "tst_trayicon.moc"
