@@ -27,6 +27,9 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <QFontMetricsF>
+
+#include <cmath>
 #include <limits>
 
 QColorDialog::ColorDialogOptions MainWindow::s_colorDialogOptions;
@@ -72,14 +75,25 @@ size_t dayIndex(int weekday)
     return static_cast<size_t>(weekday - Sunday);
 }
 
-// The short time of the user's locale, unless it lacks an hour or a minute to edit.
+// The short time of the user's locale, as long as it shows the hour and the minute and nothing
+// else that the user could edit but that would not be kept.
 QString otherDaysFormat()
 {
     const QString format = QLocale().timeFormat(QLocale::ShortFormat);
     const bool hasHour = format.contains(QLatin1Char('h')) || format.contains(QLatin1Char('H'));
-    if (!hasHour || !format.contains(QLatin1Char('m')))
+    if (!hasHour || !format.contains(QLatin1Char('m')) || format.contains(QLatin1Char('s'))
+        || format.contains(QLatin1Char('z')))
         return QStringLiteral("HH:mm");
     return format;
+}
+
+// Captions are as wide as their text in the window's font. Where the stand-in for Arial runs a
+// pixel or two wider than the layout allows, the label grows rather than clip its last letters.
+void fitCaption(QLabel *label)
+{
+    const auto needed = static_cast<int>(std::ceil(QFontMetricsF(label->font()).horizontalAdvance(label->text())));
+    if (label->width() < needed)
+        label->resize(needed, label->height());
 }
 
 } // namespace
@@ -228,6 +242,12 @@ void MainWindow::createControls()
         for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             child->setFont(arial());
     }
+
+    for (QLabel *caption : lblDay)
+        fitCaption(caption);
+    for (QLabel *caption : {Label1, Label2, static_cast<QLabel *>(lblFontColor[1]),
+                            static_cast<QLabel *>(lblBackColor[1])})
+        fitCaption(caption);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
