@@ -1,0 +1,52 @@
+#pragma once
+
+// For the tests that run the program, or the edit driver, as a process of its own.
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QThread>
+
+namespace ProcessSupport {
+
+/// The environment of a copy that keeps its settings under configHome and needs no display.
+inline QProcessEnvironment environment(const QString &configHome)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+/// The store file of a copy started with environment(configHome).
+inline QString storeFileIn(const QString &configHome)
+{
+    return configHome + QStringLiteral("/Dorvane/Dorvane.conf");
+}
+
+/// Waits until process pid has a handler for signalNumber, read from the SigCgt mask in
+/// /proc/PID/status. Before that moment the signal would end it without any clean-up.
+inline bool waitUntilCatching(qint64 pid, int signalNumber, int timeoutMs = 10000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    const QString path = QStringLiteral("/proc/%1/status").arg(pid);
+    while (!deadline.hasExpired()) {
+        QFile status(path);
+        if (!status.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (!line.startsWith("SigCgt:"))
+                continue;
+            bool ok = false;
+            const quint64 mask = line.mid(7).trimmed().toULongLong(&ok, 16);
+            if (ok && (mask >> (signalNumber - 1) & 1u))
+                return true;
+        }
+        QThread::msleep(5);
+    }
+    return false;
+}
+
+} // namespace ProcessSupport

@@ -1,0 +1,268 @@
+// Every edit whose handler has returned is on disk: killing the program at any moment loses none,
+// and a termination signal ends it cleanly. The edits come from editdriver, which works the real
+// window through its controls; this test kills it right after a randomly chosen acknowledgement.
+
+#include "processsupport.h"
+#include "scheduleloader.h"
+#include "settingskeys.h"
+#include "settingsstore.h"
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <map>
+#include <optional>
+#include <utility>
+
+using namespace TestSupport;
+
+namespace {
+
+const QString kMissing = QStringLiteral("<missing>");
+
+using Values = std::map<QString, QString>;
+using KeyText = std::pair<QString, QString>;
+
+struct DriverRun {
+    bool signalled = false;
+    QProcess::ExitStatus exitStatus = QProcess::NormalExit;
+    int exitCode = 0;
+    QByteArray errors;
+    /// Edits whose handler returned, in order.
+    QList<KeyText> acknowledged;
+    /// The edit that had begun but was not acknowledged when the process ended.
+    std::optional<KeyText> unfinished;
+};
+
+Values storedValues(const QString &file)
+{
+    const SettingsStore store(file);
+    Values values;
+    for (const SettingKey &key : allSettingKeys())
+        values[key.name] = store.get(key.name, kMissing);
+    return values;
+}
+
+// Every key present, so that the window's load writes nothing of its own.
+void seedStore(const QString &file)
+{
+    SettingsStore store(file);
+    const QLocale locale;
+    for (const SettingKey &key : allSettingKeys())
+        QVERIFY(store.save(key.name, defaultText(key, locale)));
+    QVERIFY(store.save(timeKey(Monday), timeText((7 * 60 + 30) / 1440.0, locale)));
+    QVERIFY(store.save(workKey(Monday), workFlagText(WorkFlag::Checked)));
+    QVERIFY(store.save(workKey(Friday), workFlagText(WorkFlag::Greyed)));
+}
+
+// "about N KEY=TEXT" or "edit N KEY=TEXT"; the text may hold anything but a line break.
+std::optional<std::pair<QByteArray, KeyText>> parseLine(QByteArray line)
+{
+    if (!line.endsWith('\n'))
+        return std::nullopt;
+    line.chop(1);
+    const QString text = QString::fromUtf8(line);
+    const qsizetype firstSpace = text.indexOf(u' ');
+    const qsizetype secondSpace = text.indexOf(u' ', firstSpace + 1);
+    const qsizetype equals = text.indexOf(u'=', secondSpace + 1);
+    if (firstSpace < 0 || secondSpace < 0 || equals < 0)
+        return std::nullopt;
+    return std::make_pair(line.left(firstSpace),
+                          KeyText{text.mid(secondSpace + 1, equals - secondSpace - 1), text.mid(equals + 1)});
+}
+
+// Starts the driver, sends signalNumber straight after the signalAfter-th acknowledgement has been
+// read, and collects everything it said before it ended.
+DriverRun runDriver(const QString &configHome, quint32 seed, int edits, int signalAfter, int signalNumber)
+{
+    DriverRun run;
+    QProcess driver;
+    driver.setProcessEnvironment(ProcessSupport::environment(configHome));
+    driver.start(QStringLiteral(EDITDRIVER), {QString::number(seed), QString::number(edits)});
+    if (!driver.waitForStarted())
+        return run;
+
+    QList<QByteArray> lines;
+    int acknowledged = 0;
+    while (acknowledged < signalAfter) {
+        if (!driver.canReadLine() && !driver.waitForReadyRead(10000))
+            break;
+        while (acknowledged < signalAfter && driver.canReadLine()) {
+            lines.append(driver.readLine());
+            if (lines.constLast().startsWith("edit "))
+                ++acknowledged;
+        }
+    }
+    if (acknowledged == signalAfter) {
+        ::kill(static_cast<pid_t>(driver.processId()), signalNumber);
+        run.signalled = true;
+    } else {
+        driver.kill();
+    }
+    driver.waitForFinished(10000);
+    while (driver.canReadLine())
+        lines.append(driver.readLine());
+    lines.append(driver.readAll()); // a cut-off last line, if any; it does not parse
+
+    run.exitStatus = driver.exitStatus();
+    run.exitCode = driver.exitCode();
+    run.errors = driver.readAllStandardError();
+    for (const QByteArray &line : std::as_const(lines)) {
+        const auto parsed = parseLine(line);
+        if (!parsed)
+            continue;
+        if (parsed->first == "about") {
+            run.unfinished = parsed->second;
+        } else if (parsed->first == "edit") {
+            run.acknowledged.append(parsed->second);
+            run.unfinished.reset();
+        }
+    }
+    return run;
+}
+
+// What the store must hold after the run: every acknowledged edit, and for the edit that was cut
+// short either its old or its new text.
+QStringList lostEdits(Values expected, const DriverRun &run, const Values &stored)
+{
+    for (const auto &[key, text] : run.acknowledged)
+        expected[key] = text;
+    QStringList lost;
+    for (const auto &[key, text] : expected) {
+        const QString actual = stored.at(key);
+        if (actual == text || (run.unfinished && run.unfinished->first == key && actual == run.unfinished->second))
+            continue;
+        lost.append(QStringLiteral("%1: stored \"%2\", acknowledged \"%3\"").arg(key, actual, text));
+    }
+    return lost;
+}
+
+} // namespace
+
+class TestKillSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killAtAnyPointLosesNoAcknowledgedEdit();
+    void terminationSignalEndsTheEditorCleanly_data();
+    void terminationSignalEndsTheEditorCleanly();
+    void terminationSignalEndsTheProgramCleanly_data();
+    void terminationSignalEndsTheProgramCleanly();
+};
+
+void TestKillSafety::killAtAnyPointLosesNoAcknowledgedEdit()
+{
+    // Each chain of runs shares one store, so every run starts from what the last kill left.
+    constexpr int kChains = 8;
+    constexpr int kRunsPerChain = 26;
+    QRandomGenerator rng(20261205);
+    int kills = 0;
+    QStringList lost;
+    for (int chain = 0; chain < kChains; ++chain) {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        const QString file = ProcessSupport::storeFileIn(home.path());
+        seedStore(file);
+        Values expected = storedValues(file);
+        for (int i = 0; i < kRunsPerChain; ++i) {
+            const int edits = 2 + static_cast<int>(rng.bounded(6u));
+            const int killAfter = 1 + static_cast<int>(rng.bounded(static_cast<quint32>(edits)));
+            const DriverRun run = runDriver(home.path(), rng.generate(), edits, killAfter, SIGKILL);
+            QVERIFY2(run.signalled, run.errors.constData());
+            QCOMPARE(run.exitStatus, QProcess::CrashExit);
+            ++kills;
+
+            const Values stored = storedValues(file);
+            for (const QString &edit : lostEdits(expected, run, stored))
+                lost.append(QStringLiteral("chain %1 run %2 %3").arg(chain).arg(i).arg(edit));
+            // The file the kill left behind loads without a single fallback.
+            SettingsStore store(file);
+            QCOMPARE(loadSettings(store).warnings, QStringList());
+            expected = stored;
+        }
+    }
+    QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
+    QVERIFY(kills >= 200);
+}
+
+void TestKillSafety::terminationSignalEndsTheEditorCleanly_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM (logout, kill) between edits exits 0 with every edit kept") << int(SIGTERM);
+    QTest::newRow("SIGINT (Ctrl+C) between edits exits 0 with every edit kept") << int(SIGINT);
+    QTest::newRow("SIGHUP (closed terminal) between edits exits 0 with every edit kept") << int(SIGHUP);
+}
+
+void TestKillSafety::terminationSignalEndsTheEditorCleanly()
+{
+    QFETCH(int, signalNumber);
+    QRandomGenerator rng(static_cast<quint32>(signalNumber));
+    QTemporaryDir home;
+    const QString file = ProcessSupport::storeFileIn(home.path());
+    seedStore(file);
+    Values expected = storedValues(file);
+    for (int i = 0; i < 4; ++i) {
+        const int edits = 3 + static_cast<int>(rng.bounded(5u));
+        const int signalAfter = 1 + static_cast<int>(rng.bounded(static_cast<quint32>(edits)));
+        const DriverRun run = runDriver(home.path(), rng.generate(), edits, signalAfter, signalNumber);
+        QVERIFY2(run.signalled, run.errors.constData());
+        QCOMPARE(run.exitStatus, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        const Values stored = storedValues(file);
+        const QStringList lost = lostEdits(expected, run, stored);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
+        expected = stored;
+    }
+}
+
+void TestKillSafety::terminationSignalEndsTheProgramCleanly_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<bool>("firstStart");
+    QTest::newRow("SIGTERM exits 0 and leaves the store as it was") << int(SIGTERM) << false;
+    QTest::newRow("SIGINT exits 0 and leaves the store as it was") << int(SIGINT) << false;
+    QTest::newRow("SIGHUP exits 0 and leaves the store as it was") << int(SIGHUP) << false;
+    QTest::newRow("SIGTERM on a first start keeps the message written at load") << int(SIGTERM) << true;
+}
+
+void TestKillSafety::terminationSignalEndsTheProgramCleanly()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(bool, firstStart);
+    QTemporaryDir home;
+    const QString file = ProcessSupport::storeFileIn(home.path());
+    if (!firstStart)
+        seedStore(file);
+    const Values before = storedValues(file);
+    QFile f(file);
+    const QByteArray bytesBefore = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    f.close();
+
+    QProcess program;
+    program.setProcessEnvironment(ProcessSupport::environment(home.path()));
+    program.start(QStringLiteral(DORVANE_EXE), {});
+    QVERIFY(program.waitForStarted());
+    QVERIFY(ProcessSupport::waitUntilCatching(program.processId(), signalNumber));
+    ::kill(static_cast<pid_t>(program.processId()), signalNumber);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+
+    const Values after = storedValues(file);
+    if (firstStart) {
+        QCOMPARE(after.at(kMessageKey), kDefaultMessage);
+    } else {
+        QVERIFY(after == before);
+        // Nothing is written at shutdown, not even the same texts again.
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), bytesBefore);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestKillSafety)
+#include "tst_killsafety.moc"
