@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+constexpr int kSignals[] = { SIGTERM, SIGINT, SIGHUP };
 
 // [0] is written by the handler, [1] is read on the main thread.
-int g_socketPair[2] = {-1, -1};
+int g_socketPair[2] = { -1, -1 };
 
 extern "C" void onSignal(int signalNumber)
 {

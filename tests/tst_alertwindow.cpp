@@ -88,8 +88,7 @@ void TestAlertWindow::layoutForScreen_data()
 
     QTest::newRow("1024x768: button centred, 2400 above the bottom; label inset 30, 360 from the top")
         << QSizeF(15360, 11520) << QRectF(6157.5, 9120, 3045, 525) << QRectF(30, 360, 15300, 11130);
-    QTest::newRow("800x600") << QSizeF(12000, 9000) << QRectF(4477.5, 6600, 3045, 525)
-                             << QRectF(30, 360, 11940, 8610);
+    QTest::newRow("800x600") << QSizeF(12000, 9000) << QRectF(4477.5, 6600, 3045, 525) << QRectF(30, 360, 11940, 8610);
     QTest::newRow("1920x1080") << QSizeF(28800, 16200) << QRectF(12877.5, 13800, 3045, 525)
                                << QRectF(30, 360, 28740, 15810);
 }
@@ -120,8 +119,8 @@ void TestAlertWindow::coversThePrimaryScreen()
     QVERIFY(alert->isVisible());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(alert->geometry(), screen);
-    const AlertLayout layout =
-        AlertWindow::layoutFor(Twips::fromPixels(screen.width()), Twips::fromPixels(screen.height()));
+    const AlertLayout layout
+        = AlertWindow::layoutFor(Twips::fromPixels(screen.width()), Twips::fromPixels(screen.height()));
     QCOMPARE(alert->cmdOK->geometry(), pixels(layout.button));
     QCOMPARE(alert->lblMain->geometry(), pixels(layout.label));
     // The button is drawn above the label and takes the clicks where they overlap.
@@ -197,8 +196,7 @@ void TestAlertWindow::textIsShownAsTyped_data()
     QTest::addColumn<qint16>("isItSaturday");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("markup stays markup") << u"<b>x</b> &amp; %day%"_qs << qint16(0)
-                                         << u"<b>x</b> &amp; Saturday"_qs;
+    QTest::newRow("markup stays markup") << u"<b>x</b> &amp; %day%"_qs << qint16(0) << u"<b>x</b> &amp; Saturday"_qs;
     QTest::newRow("the Saturday reminder goes on lines of its own")
         << u"Up"_qs << qint16(1) << u"Up\n\nRemember to input your new times for the week."_qs;
     QTest::newRow("an empty message on a Saturday shows only the reminder")

@@ -17,17 +17,17 @@ using namespace TestSupport;
 
 namespace {
 
-const QString kVariablesText =
-    u"Dorvane supports the use of variables in the message. Below is a list of variables and what they do:"
-    u"\r\n\r\n"
-    u"%time% - Outputs the current time in hour:minute AM/PM format.\r\n"
-    u"%day% - Outputs the current day.\r\n"
-    u"%date% - Outputs the current system date in Month/Day/Year format."_qs;
+const QString kVariablesText
+    = u"Dorvane supports the use of variables in the message. Below is a list of variables and what they do:"
+      u"\r\n\r\n"
+      u"%time% - Outputs the current time in hour:minute AM/PM format.\r\n"
+      u"%day% - Outputs the current day.\r\n"
+      u"%date% - Outputs the current system date in Month/Day/Year format."_qs;
 
-const QString kTimesText =
-    u"Dorvane supports inputs for one week. Just choose the time you work on any particular day"
-    u" and check the 'Work Today?' box. If it is not checked, you will not be alerted at that time"
-    u" on that day. If it is checked, then you will be alerted."_qs;
+const QString kTimesText
+    = u"Dorvane supports inputs for one week. Just choose the time you work on any particular day"
+      u" and check the 'Work Today?' box. If it is not checked, you will not be alerted at that time"
+      u" on that day. If it is checked, then you will be alerted."_qs;
 
 struct Seen {
     QString title;
@@ -47,7 +47,7 @@ void whenHelpOpens(Seen &seen, std::function<void(HelpWindow *)> extra = {})
             return;
         poll->stop();
         poll->deleteLater();
-        seen = {help->windowTitle(), help->text(), help->lblMain->text(), true};
+        seen = { help->windowTitle(), help->text(), help->lblMain->text(), true };
         if (extra)
             extra(help);
         if (help->isVisible())
@@ -191,7 +191,8 @@ void TestHelpWindow::opensModalOverTheConfiguration()
     bool modalOverMain = false;
     QPoint helpCentre;
     whenHelpOpens(seen, [&](HelpWindow *help) {
-        modalOverMain = help->isModal() && help->parentWidget() == &w;
+        // Modal to the configuration window only: an alert that comes up meanwhile stays usable.
+        modalOverMain = help->windowModality() == Qt::WindowModal && help->parentWidget() == &w;
         helpCentre = help->geometry().center();
     });
     w.CallHelp(1);

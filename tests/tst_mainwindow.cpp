@@ -56,8 +56,7 @@ void repairStore()
 }
 
 // Runs act on the next modal dialog of type T as soon as it is up.
-template<typename T>
-void whenModal(std::function<void(T *)> act)
+template<typename T> void whenModal(std::function<void(T *)> act)
 {
     auto *poll = new QTimer;
     poll->setInterval(5);
@@ -122,6 +121,7 @@ private slots:
     void messageWritesEveryKeystroke();
     void failingEditIsReportedOnce_data();
     void failingEditIsReportedOnce();
+    void failingFirstStartWriteIsReported();
 
     void colourChoice_data();
     void colourChoice();
@@ -164,18 +164,18 @@ void TestMainWindow::controlGeometry_data()
     const QString window = u"frmMain"_qs, days = u"fraDays"_qs, display = u"Frame1"_qs;
     QTest::newRow("fraDays") << u"fraDays"_qs << window << QRect(30, 30, 2565, 4095);
     QTest::newRow("Frame1") << u"Frame1"_qs << window << QRect(2640, 30, 4515, 1665);
-    QTest::newRow("Picture1 is the picture plus a pixel of border") << u"Picture1"_qs << window
-                                                                    << QRect(2670, 1740, 4485, 2025);
+    QTest::newRow("Picture1 is the picture plus a pixel of border")
+        << u"Picture1"_qs << window << QRect(2670, 1740, 4485, 2025);
     QTest::newRow("cmdHide") << u"cmdHide"_qs << window << QRect(4140, 3810, 1485, 315);
     QTest::newRow("cmdQuit") << u"cmdQuit"_qs << window << QRect(5670, 3810, 1485, 315);
     QTest::newRow("Label1") << u"Label1"_qs << days << QRect(1500, 210, 960, 210);
     QTest::newRow("imgHelp 1 in the times frame's caption") << u"imgHelp_1"_qs << days << QRect(1170, 30, 180, 180);
 
-    const char *const dayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-    const int labelTops[] = {240, 750, 1350, 1890, 2430, 2940, 3480};
-    const int labelWidths[] = {555, 570, 630, 870, 690, 450, 660};
-    const int pickerTops[] = {450, 1020, 1560, 2100, 2640, 3150, 3690};
-    const int boxTops[] = {502, 1072, 1612, 2152, 2692, 3202, 3742};
+    const char *const dayNames[] = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
+    const int labelTops[] = { 240, 750, 1350, 1890, 2430, 2940, 3480 };
+    const int labelWidths[] = { 555, 570, 630, 870, 690, 450, 660 };
+    const int pickerTops[] = { 450, 1020, 1560, 2100, 2640, 3150, 3690 };
+    const int boxTops[] = { 502, 1072, 1612, 2152, 2692, 3202, 3742 };
     for (int i = 0; i < 7; ++i) {
         const QString day = QString::fromLatin1(dayNames[i]);
         const QString label = u"lblDay_"_qs + QString::number(i);
@@ -185,8 +185,7 @@ void TestMainWindow::controlGeometry_data()
     }
 
     QTest::newRow("Label2") << u"Label2"_qs << display << QRect(90, 240, 1440, 210);
-    QTest::newRow("imgHelp 0 beside the message caption") << u"imgHelp_0"_qs << display
-                                                          << QRect(1560, 240, 180, 180);
+    QTest::newRow("imgHelp 0 beside the message caption") << u"imgHelp_0"_qs << display << QRect(1560, 240, 180, 180);
     QTest::newRow("txtMessage") << u"txtMessage"_qs << display << QRect(90, 510, 4365, 315);
     QTest::newRow("font swatch") << u"lblFontColor_0"_qs << display << QRect(120, 870, 285, 285);
     QTest::newRow("font caption") << u"lblFontColor_1"_qs << display << QRect(480, 907, 735, 210);
@@ -252,8 +251,8 @@ void TestMainWindow::windowAndCaptions()
     QCOMPARE(w.lblBackColor[1]->text(), u"Background Color"_qs);
     QCOMPARE(w.cmdHide->text(), u"Hide"_qs);
     QCOMPARE(w.cmdQuit->text(), u"Quit"_qs);
-    const QStringList days = {u"Sunday"_qs,   u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs,
-                              u"Thursday"_qs, u"Friday"_qs, u"Saturday"_qs};
+    const QStringList days
+        = { u"Sunday"_qs, u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs, u"Thursday"_qs, u"Friday"_qs, u"Saturday"_qs };
     for (int i = 0; i < 7; ++i)
         QCOMPARE(w.lblDay[static_cast<size_t>(i)]->text(), days[i]);
     for (int day = Sunday; day <= Saturday; ++day)
@@ -281,11 +280,11 @@ void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    const QStringList expected = {
-        u"chkSunday"_qs,   u"dtpMonday"_qs,    u"chkMonday"_qs,   u"dtpTuesday"_qs, u"chkTuesday"_qs,
-        u"dtpWednesday"_qs, u"chkWednesday"_qs, u"dtpThursday"_qs, u"chkThursday"_qs, u"dtpFriday"_qs,
-        u"chkFriday"_qs,   u"dtpSaturday"_qs,  u"chkSaturday"_qs, u"txtMessage"_qs,  u"cmdHide"_qs,
-        u"cmdQuit"_qs,     u"dtpSunday"_qs};
+    const QStringList expected
+        = { u"chkSunday"_qs,    u"dtpMonday"_qs,    u"chkMonday"_qs,   u"dtpTuesday"_qs,  u"chkTuesday"_qs,
+            u"dtpWednesday"_qs, u"chkWednesday"_qs, u"dtpThursday"_qs, u"chkThursday"_qs, u"dtpFriday"_qs,
+            u"chkFriday"_qs,    u"dtpSaturday"_qs,  u"chkSaturday"_qs, u"txtMessage"_qs,  u"cmdHide"_qs,
+            u"cmdQuit"_qs,      u"dtpSunday"_qs };
     QCOMPARE(visited, expected);
 }
 
@@ -511,6 +510,21 @@ void TestMainWindow::failingEditIsReportedOnce()
         QCOMPARE(visibleMessageBoxes().count(), 1); // the same box, shown again
 }
 
+void TestMainWindow::failingFirstStartWriteIsReported()
+{
+    breakStore();
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    MainWindow w(store, clock);
+    QSignalSpy spy(&w, &MainWindow::saveFailed);
+    w.Form_Load();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(w.txtMessage->text(), kDefaultMessage);
+    // The next failing edit belongs to the same run of failures.
+    QTest::keyClick(w.txtMessage, 'x');
+    QCOMPARE(spy.count(), 1);
+}
+
 void TestMainWindow::colourChoice_data()
 {
     QTest::addColumn<bool>("font");
@@ -519,11 +533,10 @@ void TestMainWindow::colourChoice_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("red from the font swatch stores 255") << true << 0 << QColor(Qt::red) << u"255"_qs;
-    QTest::newRow("white from the font caption colours the swatch") << true << 1 << QColor(Qt::white)
-                                                                     << u"16777215"_qs;
+    QTest::newRow("white from the font caption colours the swatch") << true << 1 << QColor(Qt::white) << u"16777215"_qs;
     QTest::newRow("black from the background swatch stores 0") << false << 0 << QColor(Qt::black) << u"0"_qs;
-    QTest::newRow("blue from the background caption stores BGR") << false << 1 << QColor(0x12, 0x34, 0x56)
-                                                                  << QString::number(0x563412);
+    QTest::newRow("blue from the background caption stores BGR")
+        << false << 1 << QColor(0x12, 0x34, 0x56) << QString::number(0x563412);
     QTest::newRow("cancel from the font swatch changes nothing") << true << 0 << QColor() << kMissing;
     QTest::newRow("cancel from the background caption changes nothing") << false << 1 << QColor() << kMissing;
 }
@@ -620,8 +633,7 @@ void TestMainWindow::tick_data()
     QTest::newRow("an unchecked Saturday does not alert")
         << QByteArray("[Options]\nSaturdayTime=7:05:00 AM\n") << saturdayAt(7, 5, 2) << false << QString();
     QTest::newRow("another day's entry does not alert")
-        << QByteArray("[Options]\nFridayTime=7:05:00 AM\nWorkFriday=1\n") << saturdayAt(7, 5, 2) << false
-        << QString();
+        << QByteArray("[Options]\nFridayTime=7:05:00 AM\nWorkFriday=1\n") << saturdayAt(7, 5, 2) << false << QString();
     QTest::newRow("a weekday alerts without the reminder")
         << QByteArray("[Options]\nMondayTime=5:30:00 PM\nWorkMonday=1\nMessage=%day% %date%\n")
         << QDateTime(QDate(2026, 12, 7), QTime(17, 30, 0)) << false << u"Monday 12/07/2026"_qs;
@@ -662,7 +674,7 @@ void TestMainWindow::closing_data()
     QTest::addColumn<bool>("tray");
     QTest::addColumn<QString>("how");
 
-    for (const QString &how : {u"close box"_qs, u"Hide button"_qs, u"Esc"_qs}) {
+    for (const QString &how : { u"close box"_qs, u"Hide button"_qs, u"Esc"_qs }) {
         QTest::addRow("with a tray, the %s hides", qPrintable(how)) << true << how;
         QTest::addRow("without a tray, the %s minimises", qPrintable(how)) << false << how;
     }

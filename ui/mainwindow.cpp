@@ -54,21 +54,21 @@ struct DayRow {
 };
 
 // Sunday first; the check box of a row stands 52 twips below the top of its picker.
-constexpr std::array<DayRow, kDaysInWeek> kDayRows = {{
-    {"Sunday", 240, 555, 450},
-    {"Monday", 750, 570, 1020},
-    {"Tuesday", 1350, 630, 1560},
-    {"Wednesday", 1890, 870, 2100},
-    {"Thursday", 2430, 690, 2640},
-    {"Friday", 2940, 450, 3150},
-    {"Saturday", 3480, 660, 3690},
-}};
+constexpr std::array<DayRow, kDaysInWeek> kDayRows = { {
+    { "Sunday", 240, 555, 450 },
+    { "Monday", 750, 570, 1020 },
+    { "Tuesday", 1350, 630, 1560 },
+    { "Wednesday", 1890, 870, 2100 },
+    { "Thursday", 2430, 690, 2640 },
+    { "Friday", 2940, 450, 3150 },
+    { "Saturday", 3480, 660, 3690 },
+} };
 constexpr int kCheckBoxDrop = 52;
 
-const char *const kPickerNames[kDaysInWeek] = {"dtpSunday",   "dtpMonday", "dtpTuesday", "dtpWednesday",
-                                               "dtpThursday", "dtpFriday", "dtpSaturday"};
-const char *const kCheckBoxNames[kDaysInWeek] = {"chkSunday",   "chkMonday", "chkTuesday", "chkWednesday",
-                                                 "chkThursday", "chkFriday", "chkSaturday"};
+const char *const kPickerNames[kDaysInWeek]
+    = { "dtpSunday", "dtpMonday", "dtpTuesday", "dtpWednesday", "dtpThursday", "dtpFriday", "dtpSaturday" };
+const char *const kCheckBoxNames[kDaysInWeek]
+    = { "chkSunday", "chkMonday", "chkTuesday", "chkWednesday", "chkThursday", "chkFriday", "chkSaturday" };
 
 size_t dayIndex(int weekday)
 {
@@ -133,8 +133,8 @@ void MainWindow::setTrayAvailable(bool available)
 void MainWindow::applyWindowFlags()
 {
     // A fixed dialog frame: a title with its menu and close box, no maximise box.
-    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags
+        = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     // A tool window keeps out of the taskbar. Without a tray the taskbar is the only way back to
     // a hidden window, so then it is a normal window that can be minimised.
     flags |= m_trayAvailable ? Qt::Tool : (Qt::Window | Qt::WindowMinimizeButtonHint);
@@ -233,20 +233,22 @@ void MainWindow::createControls()
     makePair(lblBackColor, QStringLiteral("lblBackColor"), QStringLiteral("Background Color"), OleColor::kButtonFace,
              1200, 1230, 1290);
     for (int i = 0; i < 2; ++i) {
-        connect(lblFontColor[static_cast<size_t>(i)], &ColorSwatch::clicked, this, [this, i] { lblFontColor_Click(i); });
-        connect(lblBackColor[static_cast<size_t>(i)], &ColorSwatch::clicked, this, [this, i] { lblBackColor_Click(i); });
+        connect(lblFontColor[static_cast<size_t>(i)], &ColorSwatch::clicked, this,
+                [this, i] { lblFontColor_Click(i); });
+        connect(lblBackColor[static_cast<size_t>(i)], &ColorSwatch::clicked, this,
+                [this, i] { lblBackColor_Click(i); });
     }
 
     // The frames' captions are bold, their contents are not.
-    for (QGroupBox *frame : {fraDays, Frame1}) {
+    for (QGroupBox *frame : { fraDays, Frame1 }) {
         for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             child->setFont(arial());
     }
 
     for (QLabel *caption : lblDay)
         fitCaption(caption);
-    for (QLabel *caption : {Label1, Label2, static_cast<QLabel *>(lblFontColor[1]),
-                            static_cast<QLabel *>(lblBackColor[1])})
+    for (QLabel *caption :
+         { Label1, Label2, static_cast<QLabel *>(lblFontColor[1]), static_cast<QLabel *>(lblBackColor[1]) })
         fitCaption(caption);
 
     Picture1 = new QLabel(this);
@@ -271,7 +273,7 @@ void MainWindow::createControls()
 
     QWidget *previous = nullptr;
     for (size_t i = 0; i < kDaysInWeek; ++i) {
-        for (QWidget *w : {static_cast<QWidget *>(m_pickers[i]), static_cast<QWidget *>(m_checkBoxes[i])}) {
+        for (QWidget *w : { static_cast<QWidget *>(m_pickers[i]), static_cast<QWidget *>(m_checkBoxes[i]) }) {
             if (previous)
                 setTabOrder(previous, w);
             previous = w;

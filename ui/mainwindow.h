@@ -67,7 +67,7 @@ public:
     QTimer *tmrTest = nullptr;
 
     QLabel *Label1 = nullptr;
-    std::array<QLabel *, kDaysInWeek> lblDay{};
+    std::array<QLabel *, kDaysInWeek> lblDay {};
     TimePicker *dtpSunday = nullptr;
     TimePicker *dtpMonday = nullptr;
     TimePicker *dtpTuesday = nullptr;
@@ -84,10 +84,10 @@ public:
     WorkCheckBox *chkSaturday = nullptr;
 
     QLabel *Label2 = nullptr;
-    std::array<ClickableLabel *, 2> imgHelp{};
+    std::array<ClickableLabel *, 2> imgHelp {};
     QLineEdit *txtMessage = nullptr;
-    std::array<ColorSwatch *, 2> lblFontColor{};
-    std::array<ColorSwatch *, 2> lblBackColor{};
+    std::array<ColorSwatch *, 2> lblFontColor {};
+    std::array<ColorSwatch *, 2> lblBackColor {};
 
 signals:
     /// Every window is closed; the program should end now.
@@ -123,8 +123,8 @@ private:
 
     SettingsStore &m_store;
     const Clock &m_clock;
-    std::array<TimePicker *, kDaysInWeek> m_pickers{};
-    std::array<WorkCheckBox *, kDaysInWeek> m_checkBoxes{};
+    std::array<TimePicker *, kDaysInWeek> m_pickers {};
+    std::array<WorkCheckBox *, kDaysInWeek> m_checkBoxes {};
     QPointer<AlertWindow> m_alert;
     QPointer<HelpWindow> m_help;
     QPointer<QMessageBox> m_saveFailureBox;
