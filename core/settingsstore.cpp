@@ -1,6 +1,15 @@
 #include "settingsstore.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace {
 const QString kOrganization = QStringLiteral("Dorvane");
@@ -10,6 +19,35 @@ const QString kGroup = QStringLiteral("Options");
 // Error numbers for a failed save, as the colour handlers report them to the user.
 constexpr int kPathFileAccessError = 75;
 constexpr int kFileFormatError = 76;
+
+// Whether some live process holds the lock file (QLockFile keeps an flock on it while it is held).
+bool lockIsHeld(const QString &lockPath)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(lockPath).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+#else
+    Q_UNUSED(lockPath);
+    return false;
+#endif
+}
+
+// A copy killed between creating the lock file and writing its process id into it leaves an empty
+// lock, which QSettings would only call stale after 30 s, freezing every save until then. A live
+// writer fills its lock within microseconds and holds it, so an empty, unheld lock is abandoned.
+void removeAbandonedLock(const QString &settingsFile)
+{
+    const QFileInfo lock(settingsFile + QLatin1String(".lock"));
+    if (!lock.exists() || lock.size() != 0)
+        return;
+    if (lock.lastModified().msecsTo(QDateTime::currentDateTime()) < 20 || lockIsHeld(lock.filePath()))
+        return;
+    QFile::remove(lock.filePath());
+}
 } // namespace
 
 SettingsStore::SettingsStore() = default;
@@ -80,6 +118,7 @@ SaveResult SettingsStore::save(const QString &key, const QString &text)
 QSettings::Status SettingsStore::write(const QString &key, const QString &text)
 {
     const auto settings = open();
+    removeAbandonedLock(settings->fileName());
     settings->setValue(key, text);
     settings->sync();
     return settings->status();
