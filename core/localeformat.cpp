@@ -1,6 +1,5 @@
 #include "localeformat.h"
 
-#include <QRegularExpression>
 
 namespace {
 
@@ -31,21 +30,52 @@ QString firstSeparator(const QString &format, QString fallback)
 
 QString longTimeFormat(const QLocale &locale)
 {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    // Drop the zone field ("t", "tt", "ttt", "tttt") with the spaces or brackets around it.
-    static const QRegularExpression zone(QStringLiteral("\\s*[(\\[]?\\bt{1,4}\\b[)\\]]?"));
-    format.remove(zone);
-    return format.trimmed();
+    // Drop the zone field ("t" … "tttt") with the blanks or bracket around it; quoted text stays.
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c != QLatin1Char('t')) {
+            out += c;
+            ++i;
+            continue;
+        }
+        while (i < format.size() && format.at(i) == QLatin1Char('t'))
+            ++i;
+        while (!out.isEmpty() && (out.back().isSpace() || out.back() == QLatin1Char('(') || out.back() == QLatin1Char('[')))
+            out.chop(1);
+        if (i < format.size() && (format.at(i) == QLatin1Char(')') || format.at(i) == QLatin1Char(']')))
+            ++i;
+    }
+    return out.trimmed();
 }
 
 QString shortDateFormat(const QLocale &locale)
 {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy"))) {
-        static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-        format.replace(twoDigitYear, QStringLiteral("yyyy"));
+    // A two-digit year reads back in the wrong century; widen it to four digits.
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c != QLatin1Char('y')) {
+            out += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 0;
+        while (i < format.size() && format.at(i) == QLatin1Char('y')) {
+            ++i;
+            ++run;
+        }
+        out += run == 2 ? QStringLiteral("yyyy") : QString(run, QLatin1Char('y'));
     }
-    return format;
+    return out;
 }
 
 QString timeSeparator(const QLocale &locale)
