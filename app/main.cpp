@@ -1,4 +1,5 @@
 #include "clock.h"
+#include "cursorblink.h"
 #include "mainwindow.h"
 #include "settingsstore.h"
 #include "trayicon.h"
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
     icon.addFile(QStringLiteral(":/dorvane-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/dorvane-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
+
+    CursorBlinkTimeout cursorBlink;
 
     SettingsStore store;
     SystemClock clock;
