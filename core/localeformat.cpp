@@ -9,20 +9,19 @@ bool isFieldLetter(QChar c)
     return c.isLetter();
 }
 
-// The first run of non-letter characters between two fields of a format, e.g. ":" in "h:mm AP".
-QString firstSeparator(const QString &format, QString fallback)
+// The run of non-letter characters after the field that starts at or after `from`, e.g. ":" in
+// "h:mm AP". Blanks alone (the C locale's "d MMM yyyy") are no separator for a numeric text.
+QString separatorAfter(const QString &format, qsizetype from, const QString &fallback)
 {
-    int i = 0;
-    while (i < format.size() && !isFieldLetter(format.at(i)))
-        ++i;
+    qsizetype i = from;
     while (i < format.size() && isFieldLetter(format.at(i)))
         ++i;
-    int start = i;
+    const qsizetype start = i;
     while (i < format.size() && !isFieldLetter(format.at(i)))
         ++i;
     QString sep = format.mid(start, i - start);
     sep.remove(QLatin1Char('\''));
-    sep = sep.trimmed().isEmpty() ? sep : sep.trimmed();
+    sep = sep.trimmed();
     return sep.isEmpty() ? fallback : sep;
 }
 
@@ -80,12 +79,19 @@ QString shortDateFormat(const QLocale &locale)
 
 QString timeSeparator(const QLocale &locale)
 {
-    return firstSeparator(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":"));
+    // After the hour, wherever the designator stands.
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    qsizetype hour = format.indexOf(QLatin1Char('h'), 0, Qt::CaseInsensitive);
+    return separatorAfter(format, hour < 0 ? 0 : hour, QStringLiteral(":"));
 }
 
 QString dateSeparator(const QLocale &locale)
 {
-    return firstSeparator(locale.dateFormat(QLocale::ShortFormat), QStringLiteral("/"));
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    qsizetype first = 0;
+    while (first < format.size() && !isFieldLetter(format.at(first)))
+        ++first;
+    return separatorAfter(format, first, QStringLiteral("/"));
 }
 
 QString normalizeSpaces(const QString &text)

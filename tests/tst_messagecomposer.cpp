@@ -101,6 +101,8 @@ void TestMessageComposer::followsTheLocale()
     QCOMPARE(composeAlertText(u"%day% %date%"_qs, kMondayEvening, german, 0), u"Montag 12.07.2026"_qs);
     const QLocale finnish(QLocale::Finnish, QLocale::Finland);
     QCOMPARE(alertTimeText(QTime(7, 5), finnish).left(5), u"7.05 "_qs);
+    // The C locale writes dates as "7 Dec 2026": blanks are no separator for a numeric date.
+    QCOMPARE(composeAlertText(u"%time% %date%"_qs, kMondayEvening, QLocale::c(), 0), u"5:30 PM 12/07/2026"_qs);
     const QLocale british(QLocale::English, QLocale::UnitedKingdom);
     QCOMPARE(alertTimeText(QTime(19, 5), british), QStringLiteral("7:05 ") + british.pmText());
 }
