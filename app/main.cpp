@@ -6,6 +6,7 @@
 #include "unixsignals.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 
 #include <cstdio>
@@ -24,6 +25,10 @@ int main(int argc, char *argv[])
     icon.addFile(QStringLiteral(":/dorvane-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/dorvane-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
+    // Every window uses Arial; as the application font it spares loading the desktop's default too.
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(8.25);
+    QApplication::setFont(arial);
 
     CursorBlinkTimeout cursorBlink;
 
