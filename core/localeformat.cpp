@@ -25,56 +25,55 @@ QString separatorAfter(const QString &format, qsizetype from, const QString &fal
     return sep.isEmpty() ? fallback : sep;
 }
 
-} // namespace
-
-QString longTimeFormat(const QLocale &locale)
+// Copies a format, handing every run of `field` outside quotes to onRun(out, length, rest), which
+// appends what replaces it and returns how many characters of `rest`, the text after the run, it
+// consumed too.
+template<typename OnRun>
+QString rewriteField(const QString &format, QChar field, OnRun onRun)
 {
-    // Drop the zone field ("t" … "tttt") with the blanks or bracket around it; quoted text stays.
-    const QString format = locale.timeFormat(QLocale::LongFormat);
     QString out;
     bool quoted = false;
     for (qsizetype i = 0; i < format.size();) {
         const QChar c = format.at(i);
         if (c == QLatin1Char('\''))
             quoted = !quoted;
-        if (quoted || c != QLatin1Char('t')) {
+        if (quoted || c != field) {
             out += c;
             ++i;
             continue;
         }
-        while (i < format.size() && format.at(i) == QLatin1Char('t'))
+        const qsizetype start = i;
+        while (i < format.size() && format.at(i) == field)
             ++i;
-        while (!out.isEmpty() && (out.back().isSpace() || out.back() == QLatin1Char('(') || out.back() == QLatin1Char('[')))
-            out.chop(1);
-        if (i < format.size() && (format.at(i) == QLatin1Char(')') || format.at(i) == QLatin1Char(']')))
-            ++i;
+        i += onRun(out, i - start, QStringView(format).mid(i));
     }
-    return out.trimmed();
+    return out;
+}
+
+} // namespace
+
+QString longTimeFormat(const QLocale &locale)
+{
+    // Drop the zone field ("t" … "tttt") with the blanks or bracket around it.
+    return rewriteField(locale.timeFormat(QLocale::LongFormat), QLatin1Char('t'),
+                        [](QString &out, qsizetype, QStringView rest) -> qsizetype {
+                            while (!out.isEmpty()
+                                   && (out.back().isSpace() || out.back() == QLatin1Char('(')
+                                       || out.back() == QLatin1Char('[')))
+                                out.chop(1);
+                            return rest.startsWith(QLatin1Char(')')) || rest.startsWith(QLatin1Char(']')) ? 1 : 0;
+                        })
+        .trimmed();
 }
 
 QString shortDateFormat(const QLocale &locale)
 {
     // A two-digit year reads back in the wrong century; widen it to four digits.
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    QString out;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size();) {
-        const QChar c = format.at(i);
-        if (c == QLatin1Char('\''))
-            quoted = !quoted;
-        if (quoted || c != QLatin1Char('y')) {
-            out += c;
-            ++i;
-            continue;
-        }
-        qsizetype run = 0;
-        while (i < format.size() && format.at(i) == QLatin1Char('y')) {
-            ++i;
-            ++run;
-        }
-        out += run == 2 ? QStringLiteral("yyyy") : QString(run, QLatin1Char('y'));
-    }
-    return out;
+    return rewriteField(locale.dateFormat(QLocale::ShortFormat), QLatin1Char('y'),
+                        [](QString &out, qsizetype run, QStringView) -> qsizetype {
+                            out += run == 2 ? QStringLiteral("yyyy") : QString(run, QLatin1Char('y'));
+                            return 0;
+                        });
 }
 
 QString timeSeparator(const QLocale &locale)
