@@ -3,6 +3,7 @@
 // Shared by the tests: a settings folder of their own, a clock they drive, and a pinned locale.
 
 #include "clock.h"
+#include "oledate.h"
 
 #include <QDir>
 #include <QLocale>
@@ -70,6 +71,18 @@ private:
     const QLocale previous;
     QLocale::setDefault(locale);
     return qScopeGuard([previous] { QLocale::setDefault(previous); });
+}
+
+/// The OLE date of a time of day, on the zero date unless a date is given.
+inline double oleTime(int h, int m, int s = 0, QDate date = OleDate::zeroDate())
+{
+    return OleDate::fromDateTime(date, QTime(h, m, s));
+}
+
+/// A wall-clock date and time as the OLE date conversions give it.
+inline QDateTime utc(int y, int mo, int d, int h, int mi, int s)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
 }
 
 inline QLocale enUS()

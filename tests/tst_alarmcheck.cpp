@@ -1,14 +1,12 @@
 #include "alarmcheck.h"
 #include "oledate.h"
+#include "testsupport.h"
 
 #include <QTest>
 
-namespace {
+using namespace TestSupport;
 
-double timeValue(int h, int m, int s = 0, QDate date = OleDate::zeroDate())
-{
-    return OleDate::fromDateTime(date, QTime(h, m, s));
-}
+namespace {
 
 // Monday 2026-12-07 … Sunday 2026-12-13.
 QDate dateOf(int weekday)
@@ -22,7 +20,7 @@ WeekSchedule busyWeek()
 {
     WeekSchedule week;
     for (int day = Sunday; day <= Saturday; ++day)
-        week[day] = {WorkFlag::Checked, timeValue(5 + day, 10 * (day - 1))};
+        week[day] = {WorkFlag::Checked, oleTime(5 + day, 10 * (day - 1))};
     return week;
 }
 
@@ -50,23 +48,23 @@ void TestAlarmCheck::rule_data()
     const QDate sunday = dateOf(Sunday);
     auto at = [](QDate d, int h, int m, int s) { return QDateTime(d, QTime(h, m, s)); };
 
-    QTest::newRow("midnight fires in the first second") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday, 0, 0, 0) << 0;
-    QTest::newRow("midnight fires in the last second of its minute") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday, 0, 0, 59) << 0;
-    QTest::newRow("midnight does not fire a second before") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday.addDays(-1), 23, 59, 59) << -1;
-    QTest::newRow("midnight does not fire at 00:01") << timeValue(0, 0) << WorkFlag::Checked << at(tuesday, 0, 1, 0) << -1;
-    QTest::newRow("0:30 does not match 12:30 PM") << timeValue(0, 30) << WorkFlag::Checked << at(tuesday, 12, 30, 10) << -1;
-    QTest::newRow("0:30 matches 0:30") << timeValue(0, 30) << WorkFlag::Checked << at(tuesday, 0, 30, 10) << 0;
-    QTest::newRow("7:05 does not match 17:05") << timeValue(7, 5) << WorkFlag::Checked << at(tuesday, 17, 5, 0) << -1;
-    QTest::newRow("17:05 does not match 7:05") << timeValue(17, 5) << WorkFlag::Checked << at(tuesday, 7, 5, 0) << -1;
-    QTest::newRow("seconds in the entry are ignored") << timeValue(7, 5, 45) << WorkFlag::Checked << at(tuesday, 7, 5, 0) << 0;
-    QTest::newRow("a date in the entry is ignored") << timeValue(7, 5, 0, QDate(2002, 11, 30)) << WorkFlag::Checked << at(tuesday, 7, 5, 30) << 0;
-    QTest::newRow("a date before 1899 in the entry is ignored") << timeValue(7, 5, 0, QDate(1650, 6, 1)) << WorkFlag::Checked << at(tuesday, 7, 5, 30) << 0;
-    QTest::newRow("an unchecked day never fires") << timeValue(7, 5) << WorkFlag::Unchecked << at(tuesday, 7, 5, 0) << -1;
-    QTest::newRow("a greyed day never fires") << timeValue(7, 5) << WorkFlag::Greyed << at(tuesday, 7, 5, 0) << -1;
-    QTest::newRow("Saturday passes 1") << timeValue(7, 5) << WorkFlag::Checked << at(saturday, 7, 5, 2) << 1;
-    QTest::newRow("Saturday unchecked stays quiet") << timeValue(7, 5) << WorkFlag::Unchecked << at(saturday, 7, 5, 2) << -1;
-    QTest::newRow("Sunday passes 0") << timeValue(7, 5) << WorkFlag::Checked << at(sunday, 7, 5, 2) << 0;
-    QTest::newRow("23:59 fires in the day's last minute") << timeValue(23, 59) << WorkFlag::Checked << at(tuesday, 23, 59, 10) << 0;
+    QTest::newRow("midnight fires in the first second") << oleTime(0, 0) << WorkFlag::Checked << at(tuesday, 0, 0, 0) << 0;
+    QTest::newRow("midnight fires in the last second of its minute") << oleTime(0, 0) << WorkFlag::Checked << at(tuesday, 0, 0, 59) << 0;
+    QTest::newRow("midnight does not fire a second before") << oleTime(0, 0) << WorkFlag::Checked << at(tuesday.addDays(-1), 23, 59, 59) << -1;
+    QTest::newRow("midnight does not fire at 00:01") << oleTime(0, 0) << WorkFlag::Checked << at(tuesday, 0, 1, 0) << -1;
+    QTest::newRow("0:30 does not match 12:30 PM") << oleTime(0, 30) << WorkFlag::Checked << at(tuesday, 12, 30, 10) << -1;
+    QTest::newRow("0:30 matches 0:30") << oleTime(0, 30) << WorkFlag::Checked << at(tuesday, 0, 30, 10) << 0;
+    QTest::newRow("7:05 does not match 17:05") << oleTime(7, 5) << WorkFlag::Checked << at(tuesday, 17, 5, 0) << -1;
+    QTest::newRow("17:05 does not match 7:05") << oleTime(17, 5) << WorkFlag::Checked << at(tuesday, 7, 5, 0) << -1;
+    QTest::newRow("seconds in the entry are ignored") << oleTime(7, 5, 45) << WorkFlag::Checked << at(tuesday, 7, 5, 0) << 0;
+    QTest::newRow("a date in the entry is ignored") << oleTime(7, 5, 0, QDate(2002, 11, 30)) << WorkFlag::Checked << at(tuesday, 7, 5, 30) << 0;
+    QTest::newRow("a date before 1899 in the entry is ignored") << oleTime(7, 5, 0, QDate(1650, 6, 1)) << WorkFlag::Checked << at(tuesday, 7, 5, 30) << 0;
+    QTest::newRow("an unchecked day never fires") << oleTime(7, 5) << WorkFlag::Unchecked << at(tuesday, 7, 5, 0) << -1;
+    QTest::newRow("a greyed day never fires") << oleTime(7, 5) << WorkFlag::Greyed << at(tuesday, 7, 5, 0) << -1;
+    QTest::newRow("Saturday passes 1") << oleTime(7, 5) << WorkFlag::Checked << at(saturday, 7, 5, 2) << 1;
+    QTest::newRow("Saturday unchecked stays quiet") << oleTime(7, 5) << WorkFlag::Unchecked << at(saturday, 7, 5, 2) << -1;
+    QTest::newRow("Sunday passes 0") << oleTime(7, 5) << WorkFlag::Checked << at(sunday, 7, 5, 2) << 0;
+    QTest::newRow("23:59 fires in the day's last minute") << oleTime(23, 59) << WorkFlag::Checked << at(tuesday, 23, 59, 10) << 0;
 }
 
 void TestAlarmCheck::rule()

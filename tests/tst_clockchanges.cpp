@@ -16,11 +16,6 @@ namespace {
 
 using namespace TestSupport;
 
-double timeValue(int h, int m)
-{
-    return OleDate::fromDateTime(OleDate::zeroDate(), QTime(h, m));
-}
-
 struct Fired {
     int weekday;
     QString localMinute; // "yyyy-MM-dd HH:mm"
@@ -97,9 +92,9 @@ void TestClockChanges::springForward()
 {
     WeekSchedule week;
     for (int day = Sunday; day <= Saturday; ++day)
-        week[day] = {WorkFlag::Checked, timeValue(7, 5)};
-    week[Sunday] = {WorkFlag::Checked, timeValue(2, 30)}; // inside the hour that is skipped
-    week[Monday] = {WorkFlag::Checked, timeValue(3, 0)};  // the first minute after it
+        week[day] = {WorkFlag::Checked, oleTime(7, 5)};
+    week[Sunday] = {WorkFlag::Checked, oleTime(2, 30)}; // inside the hour that is skipped
+    week[Monday] = {WorkFlag::Checked, oleTime(3, 0)};  // the first minute after it
 
     const auto fired = runWeek(QDateTime(QDate(2027, 3, 13), QTime(0, 0)), week);
     std::map<Fired, int> expected = {
@@ -114,8 +109,8 @@ void TestClockChanges::fallBack()
 {
     WeekSchedule week;
     for (int day = Sunday; day <= Saturday; ++day)
-        week[day] = {WorkFlag::Checked, timeValue(7, 5)};
-    week[Sunday] = {WorkFlag::Checked, timeValue(1, 30)}; // a minute that happens twice
+        week[day] = {WorkFlag::Checked, oleTime(7, 5)};
+    week[Sunday] = {WorkFlag::Checked, oleTime(1, 30)}; // a minute that happens twice
 
     const auto fired = runWeek(QDateTime(QDate(2026, 10, 31), QTime(0, 0)), week);
     // The minute rule looks at the wall clock only, so 1:30 fires in both of its passes.

@@ -26,15 +26,14 @@ void TestOleDate::conversion_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QDateTime>("dateTime");
 
-    auto at = [](int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC); };
-    QTest::newRow("0 is the zero date at midnight") << 0.0 << at(1899, 12, 30, 0, 0, 0);
-    QTest::newRow("0.25 is 6 AM on the zero date") << 0.25 << at(1899, 12, 30, 6, 0, 0);
-    QTest::newRow("the fraction of a negative value counts forwards") << -1.25 << at(1899, 12, 29, 6, 0, 0);
-    QTest::newRow("-2.75 is 18:00 two days before") << -2.75 << at(1899, 12, 28, 18, 0, 0);
-    QTest::newRow("1 is the day after the zero date") << 1.0 << at(1899, 12, 31, 0, 0, 0);
-    QTest::newRow("first day of the range") << -109205.0 << at(1601, 1, 1, 0, 0, 0);
-    QTest::newRow("last second of the range") << 2958465.0 + 86399.0 / 86400 << at(9999, 12, 31, 23, 59, 59);
-    QTest::newRow("a recent Saturday morning") << 46361.0 + (7 * 3600 + 5 * 60 + 2) / 86400.0 << at(2026, 12, 5, 7, 5, 2);
+    QTest::newRow("0 is the zero date at midnight") << 0.0 << utc(1899, 12, 30, 0, 0, 0);
+    QTest::newRow("0.25 is 6 AM on the zero date") << 0.25 << utc(1899, 12, 30, 6, 0, 0);
+    QTest::newRow("the fraction of a negative value counts forwards") << -1.25 << utc(1899, 12, 29, 6, 0, 0);
+    QTest::newRow("-2.75 is 18:00 two days before") << -2.75 << utc(1899, 12, 28, 18, 0, 0);
+    QTest::newRow("1 is the day after the zero date") << 1.0 << utc(1899, 12, 31, 0, 0, 0);
+    QTest::newRow("first day of the range") << -109205.0 << utc(1601, 1, 1, 0, 0, 0);
+    QTest::newRow("last second of the range") << 2958465.0 + 86399.0 / 86400 << utc(9999, 12, 31, 23, 59, 59);
+    QTest::newRow("a recent Saturday morning") << 46361.0 + (7 * 3600 + 5 * 60 + 2) / 86400.0 << utc(2026, 12, 5, 7, 5, 2);
 }
 
 void TestOleDate::conversion()
@@ -67,13 +66,12 @@ void TestOleDate::textForm_data()
     QTest::addColumn<QDateTime>("dateTime");
     QTest::addColumn<QString>("text");
 
-    auto at = [](int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC); };
-    QTest::newRow("time alone on the zero date, no zone suffix") << at(1899, 12, 30, 7, 30, 0) << u"7:30:00 AM"_qs;
-    QTest::newRow("midnight on the zero date is the time of midnight") << at(1899, 12, 30, 0, 0, 0) << u"12:00:00 AM"_qs;
-    QTest::newRow("afternoon keeps its seconds") << at(1899, 12, 30, 17, 5, 9) << u"5:05:09 PM"_qs;
-    QTest::newRow("date alone at midnight, four-digit year") << at(2026, 12, 5, 0, 0, 0) << u"12/5/2026"_qs;
-    QTest::newRow("date and time with one space") << at(2026, 12, 5, 7, 5, 0) << u"12/5/2026 7:05:00 AM"_qs;
-    QTest::newRow("a date before the zero date") << at(1602, 11, 30, 6, 0, 0) << u"11/30/1602 6:00:00 AM"_qs;
+    QTest::newRow("time alone on the zero date, no zone suffix") << utc(1899, 12, 30, 7, 30, 0) << u"7:30:00 AM"_qs;
+    QTest::newRow("midnight on the zero date is the time of midnight") << utc(1899, 12, 30, 0, 0, 0) << u"12:00:00 AM"_qs;
+    QTest::newRow("afternoon keeps its seconds") << utc(1899, 12, 30, 17, 5, 9) << u"5:05:09 PM"_qs;
+    QTest::newRow("date alone at midnight, four-digit year") << utc(2026, 12, 5, 0, 0, 0) << u"12/5/2026"_qs;
+    QTest::newRow("date and time with one space") << utc(2026, 12, 5, 7, 5, 0) << u"12/5/2026 7:05:00 AM"_qs;
+    QTest::newRow("a date before the zero date") << utc(1602, 11, 30, 6, 0, 0) << u"11/30/1602 6:00:00 AM"_qs;
 }
 
 void TestOleDate::textForm()
@@ -93,20 +91,19 @@ void TestOleDate::parse_data()
     QTest::addColumn<bool>("converts");
     QTest::addColumn<QDateTime>("dateTime");
 
-    auto at = [](int y, int mo, int d, int h, int mi, int s) { return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC); };
     const QDateTime none;
-    QTest::newRow("long time") << u"7:30:00 AM"_qs << true << at(1899, 12, 30, 7, 30, 0);
-    QTest::newRow("short time") << u"7:30 PM"_qs << true << at(1899, 12, 30, 19, 30, 0);
-    QTest::newRow("designator in lower case") << u"7:30:00 pm"_qs << true << at(1899, 12, 30, 19, 30, 0);
-    QTest::newRow("narrow no-break space before the designator") << u"7:30:00\u202FAM"_qs << true << at(1899, 12, 30, 7, 30, 0);
-    QTest::newRow("no-break space before the designator") << u"7:30:00\u00A0AM"_qs << true << at(1899, 12, 30, 7, 30, 0);
-    QTest::newRow("surrounding blanks") << u"  7:30:00 AM "_qs << true << at(1899, 12, 30, 7, 30, 0);
-    QTest::newRow("24-hour time") << u"19:45:10"_qs << true << at(1899, 12, 30, 19, 45, 10);
-    QTest::newRow("24-hour time without seconds") << u"07:05"_qs << true << at(1899, 12, 30, 7, 5, 0);
-    QTest::newRow("ISO date and time") << u"2026-12-05T07:05:00"_qs << true << at(2026, 12, 5, 7, 5, 0);
-    QTest::newRow("ISO date, a space and a time") << u"2026-12-05 07:05:00"_qs << true << at(2026, 12, 5, 7, 5, 0);
-    QTest::newRow("ISO date alone") << u"2002-11-30"_qs << true << at(2002, 11, 30, 0, 0, 0);
-    QTest::newRow("short date alone") << u"11/30/2002"_qs << true << at(2002, 11, 30, 0, 0, 0);
+    QTest::newRow("long time") << u"7:30:00 AM"_qs << true << utc(1899, 12, 30, 7, 30, 0);
+    QTest::newRow("short time") << u"7:30 PM"_qs << true << utc(1899, 12, 30, 19, 30, 0);
+    QTest::newRow("designator in lower case") << u"7:30:00 pm"_qs << true << utc(1899, 12, 30, 19, 30, 0);
+    QTest::newRow("narrow no-break space before the designator") << u"7:30:00\u202FAM"_qs << true << utc(1899, 12, 30, 7, 30, 0);
+    QTest::newRow("no-break space before the designator") << u"7:30:00\u00A0AM"_qs << true << utc(1899, 12, 30, 7, 30, 0);
+    QTest::newRow("surrounding blanks") << u"  7:30:00 AM "_qs << true << utc(1899, 12, 30, 7, 30, 0);
+    QTest::newRow("24-hour time") << u"19:45:10"_qs << true << utc(1899, 12, 30, 19, 45, 10);
+    QTest::newRow("24-hour time without seconds") << u"07:05"_qs << true << utc(1899, 12, 30, 7, 5, 0);
+    QTest::newRow("ISO date and time") << u"2026-12-05T07:05:00"_qs << true << utc(2026, 12, 5, 7, 5, 0);
+    QTest::newRow("ISO date, a space and a time") << u"2026-12-05 07:05:00"_qs << true << utc(2026, 12, 5, 7, 5, 0);
+    QTest::newRow("ISO date alone") << u"2002-11-30"_qs << true << utc(2002, 11, 30, 0, 0, 0);
+    QTest::newRow("short date alone") << u"11/30/2002"_qs << true << utc(2002, 11, 30, 0, 0, 0);
     QTest::newRow("empty text does not convert") << QString() << false << none;
     QTest::newRow("words do not convert") << u"half past seven"_qs << false << none;
     QTest::newRow("25:61 does not convert") << u"25:61"_qs << false << none;

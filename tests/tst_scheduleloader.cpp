@@ -8,13 +8,6 @@
 
 using namespace TestSupport;
 
-namespace {
-double timeValue(int h, int m, int s = 0, QDate date = OleDate::zeroDate())
-{
-    return OleDate::fromDateTime(date, QTime(h, m, s));
-}
-} // namespace
-
 class TestScheduleLoader : public QObject
 {
     Q_OBJECT
@@ -52,7 +45,7 @@ void TestScheduleLoader::loadsEveryKey()
 {
     SettingsStore store;
     for (int day = Sunday; day <= Saturday; ++day) {
-        QVERIFY(store.save(timeKey(day), OleDate::toText(timeValue(5 + day, day), enUS())));
+        QVERIFY(store.save(timeKey(day), OleDate::toText(oleTime(5 + day, day), enUS())));
         QVERIFY(store.save(workKey(day), QString::number(day % 3)));
     }
     QVERIFY(store.save(u"Friday"_qs + u"Time"_qs, u"11/30/2002 7:05:00 AM"_qs));
@@ -65,9 +58,9 @@ void TestScheduleLoader::loadsEveryKey()
     for (int day = Sunday; day <= Saturday; ++day) {
         QCOMPARE(loaded.schedule[day].workFlag, qint16(day % 3));
         if (day != Friday)
-            QCOMPARE(loaded.schedule[day].alertTime, timeValue(5 + day, day));
+            QCOMPARE(loaded.schedule[day].alertTime, oleTime(5 + day, day));
     }
-    QCOMPARE(loaded.schedule[Friday].alertTime, timeValue(7, 5, 0, QDate(2002, 11, 30)));
+    QCOMPARE(loaded.schedule[Friday].alertTime, oleTime(7, 5, 0, QDate(2002, 11, 30)));
     QCOMPARE(loaded.display.fontColor, OleColor::kWhite);
     QCOMPARE(loaded.display.backColor, 255);
     QCOMPARE(loaded.display.messageTemplate, u"Up!"_qs);
@@ -143,7 +136,7 @@ void TestScheduleLoader::badValuesDoNotStopTheLoad()
     const LoadedSettings loaded = loadSettings(store, enUS());
     QCOMPARE(loaded.warnings.size(), 3);
     QCOMPARE(loaded.schedule[Sunday], DayEntry());
-    QCOMPARE(loaded.schedule[Monday], (DayEntry{WorkFlag::Checked, timeValue(7, 30)}));
+    QCOMPARE(loaded.schedule[Monday], (DayEntry{WorkFlag::Checked, oleTime(7, 30)}));
     QCOMPARE(loaded.display.fontColor, 0);
     QCOMPARE(loaded.display.backColor, 65280);
     QCOMPARE(loaded.display.messageTemplate, u"later keys still load"_qs);
@@ -168,7 +161,7 @@ void TestScheduleLoader::handEditedFile()
     QVERIFY2(loaded.warnings.isEmpty(), qPrintable(loaded.warnings.join(u'\n')));
     QCOMPARE(loaded.display.messageTemplate, u"Up, up, up"_qs);
     QVERIFY(!loaded.messageWritten);
-    QCOMPARE(loaded.schedule[Saturday], (DayEntry{WorkFlag::Checked, timeValue(7, 5)}));
+    QCOMPARE(loaded.schedule[Saturday], (DayEntry{WorkFlag::Checked, oleTime(7, 5)}));
     QCOMPARE(loaded.schedule[Friday], DayEntry());
     QVERIFY(OleColor::isSystem(loaded.display.backColor));
     QCOMPARE(OleColor::systemIndex(loaded.display.backColor), 5);
