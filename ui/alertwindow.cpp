@@ -1,5 +1,6 @@
 #include "alertwindow.h"
 
+#include "labeltext.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -77,10 +78,7 @@ void AlertWindow::setColors(const QColor &background, const QColor &text)
 void AlertWindow::setText(const QString &text)
 {
     m_text = text;
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    lblMain->setText(shown);
+    lblMain->setText(labelLines(text));
 }
 
 void AlertWindow::fitToScreen(const QScreen *screen)

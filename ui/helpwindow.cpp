@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "labeltext.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -35,9 +36,7 @@ HelpWindow::HelpWindow(QWidget *parent)
 void HelpWindow::setText(const QString &text)
 {
     m_text = text;
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lblMain->setText(shown);
+    lblMain->setText(labelLines(text));
 }
 
 void HelpWindow::cmdOK_Click()
