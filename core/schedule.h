@@ -17,6 +17,14 @@ enum Weekday : int {
 };
 inline constexpr int kDaysInWeek = 7;
 
+/// The English weekday names, 1 = Sunday … 7 = Saturday: the settings keys and the day captions.
+inline QString weekdayName(int weekday)
+{
+    static const char *const names[kDaysInWeek] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                   "Thursday", "Friday", "Saturday"};
+    return QString::fromLatin1(names[weekday - 1]);
+}
+
 /// QDate::dayOfWeek() counts 1 = Monday … 7 = Sunday; this maps it to 1 = Sunday … 7 = Saturday.
 constexpr int weekdayFromQt(int qtDayOfWeek) { return qtDayOfWeek % 7 + 1; }
 /// The inverse of weekdayFromQt(), for QLocale::dayName().
@@ -58,4 +66,12 @@ struct DisplayOptions {
     QString messageTemplate = kDefaultMessage;
 
     friend bool operator==(const DisplayOptions &, const DisplayOptions &) = default;
+};
+
+/// Everything Dorvane keeps: the week and the look of the alert.
+struct Settings {
+    WeekSchedule schedule;
+    DisplayOptions display;
+
+    friend bool operator==(const Settings &, const Settings &) = default;
 };

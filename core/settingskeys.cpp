@@ -5,57 +5,109 @@
 #include "oledate.h"
 
 #include <limits>
+#include <type_traits>
 
 namespace {
-const char *const kDayNames[kDaysInWeek] = {"Sunday", "Monday", "Tuesday", "Wednesday",
-                                            "Thursday", "Friday", "Saturday"};
 
-QString dayName(int weekday)
+template<typename... Ts> struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+
+template<typename T> std::optional<SettingValue> widen(const std::optional<T> &value)
 {
-    return QString::fromLatin1(kDayNames[weekday - 1]);
+    if (!value)
+        return std::nullopt;
+    return SettingValue(*value);
 }
+
 } // namespace
-
-QString timeKey(int weekday)
-{
-    return dayName(weekday) + QLatin1String("Time");
-}
-
-QString workKey(int weekday)
-{
-    return QLatin1String("Work") + dayName(weekday);
-}
 
 const std::vector<SettingKey> &allSettingKeys()
 {
     static const std::vector<SettingKey> keys = [] {
+        const DisplayOptions defaults;
         std::vector<SettingKey> k;
         for (int day = Sunday; day <= Saturday; ++day)
-            k.push_back({timeKey(day), ValueKind::Time, day});
+            k.push_back({weekdayName(day) + QLatin1String("Time"), ValueKind::Time, 0.0, &DayEntry::alertTime, day});
         for (int day = Sunday; day <= Saturday; ++day)
-            k.push_back({workKey(day), ValueKind::WorkFlag, day});
-        k.push_back({kFontColorKey, ValueKind::Colour});
-        k.push_back({kBackColorKey, ValueKind::Colour});
-        k.push_back({kMessageKey, ValueKind::Text});
+            k.push_back({QLatin1String("Work") + weekdayName(day), ValueKind::WorkFlag, WorkFlag::Unchecked,
+                         &DayEntry::workFlag, day});
+        k.push_back({kFontColorKey, ValueKind::Colour, defaults.fontColor, &DisplayOptions::fontColor});
+        k.push_back({kBackColorKey, ValueKind::Colour, defaults.backColor, &DisplayOptions::backColor});
+        k.push_back({kMessageKey, ValueKind::Text, defaults.messageTemplate, &DisplayOptions::messageTemplate});
         return k;
     }();
     return keys;
 }
 
-QString defaultText(const SettingKey &key, const QLocale &locale)
+const SettingKey &settingKey(SettingId id)
 {
-    const DisplayOptions defaults;
+    return allSettingKeys().at(static_cast<size_t>(id));
+}
+
+QString timeKey(int weekday)
+{
+    return settingKey(timeSetting(weekday)).name;
+}
+
+QString workKey(int weekday)
+{
+    return settingKey(workSetting(weekday)).name;
+}
+
+SettingValue valueIn(const Settings &settings, const SettingKey &key)
+{
+    return std::visit(Overloaded{
+                          [&](auto DayEntry::*member) -> SettingValue { return settings.schedule[key.weekday].*member; },
+                          [&](auto DisplayOptions::*member) -> SettingValue { return settings.display.*member; },
+                      },
+                      key.field);
+}
+
+void assign(Settings &settings, const SettingKey &key, const SettingValue &value)
+{
+    std::visit(Overloaded{
+                   [&](auto DayEntry::*member) {
+                       auto &field = settings.schedule[key.weekday].*member;
+                       field = std::get<std::remove_reference_t<decltype(field)>>(value);
+                   },
+                   [&](auto DisplayOptions::*member) {
+                       auto &field = settings.display.*member;
+                       field = std::get<std::remove_reference_t<decltype(field)>>(value);
+                   },
+               },
+               key.field);
+}
+
+QString valueText(const SettingValue &value, const QLocale &locale)
+{
+    return std::visit(Overloaded{
+                          [&](double time) { return timeText(time, locale); },
+                          [](qint16 flag) { return workFlagText(flag); },
+                          [](qint32 colour) { return colourText(colour); },
+                          [](const QString &text) { return text; },
+                      },
+                      value);
+}
+
+std::optional<SettingValue> readValue(const SettingKey &key, const QString &text, const QLocale &locale)
+{
     switch (key.kind) {
     case ValueKind::Time:
-        return timeText(0.0, locale);
+        return widen(readTime(text, locale));
     case ValueKind::WorkFlag:
-        return workFlagText(WorkFlag::Unchecked);
+        return widen(readWorkFlag(text, locale));
     case ValueKind::Colour:
-        return colourText(key.name == kBackColorKey ? defaults.backColor : defaults.fontColor);
+        return widen(readColour(text, locale));
     case ValueKind::Text:
-        return defaults.messageTemplate;
+        return SettingValue(text);
     }
-    return {};
+    return std::nullopt;
+}
+
+QString defaultText(const SettingKey &key, const QLocale &locale)
+{
+    return valueText(key.defaultValue, locale);
 }
 
 QString timeText(double alertTime, const QLocale &locale)

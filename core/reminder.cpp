@@ -1,0 +1,117 @@
+#include "reminder.h"
+
+#include "alarmcheck.h"
+#include "clock.h"
+#include "scheduleloader.h"
+
+#include <QDebug>
+
+namespace {
+constexpr int kTickMilliseconds = 30000;
+} // namespace
+
+Reminder::Reminder(SettingsStore &store, const Clock &clock, QObject *parent)
+    : QObject(parent)
+    , m_saver(store)
+    , m_clock(clock)
+{
+    m_timer.setObjectName(QStringLiteral("tmrTest"));
+    m_timer.setInterval(kTickMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this, &Reminder::tick);
+    m_timer.start();
+}
+
+void Reminder::load()
+{
+    const LoadedSettings loaded = loadSettings(m_saver, QLocale());
+    m_settings = loaded;
+    if (loaded.messageWritten && !loaded.messageSave)
+        noteFailure(loaded.messageSave, Report::Here);
+}
+
+QDateTime Reminder::now() const
+{
+    return m_clock.now();
+}
+
+SaveResult Reminder::setAlertTime(int weekday, double alertTime)
+{
+    return set(timeSetting(weekday), alertTime);
+}
+
+SaveResult Reminder::setWorkFlag(int weekday, qint16 workFlag)
+{
+    return set(workSetting(weekday), workFlag);
+}
+
+SaveResult Reminder::setMessage(const QString &messageTemplate)
+{
+    return set(SettingId::Message, messageTemplate);
+}
+
+SaveResult Reminder::setFontColor(qint32 colour)
+{
+    return set(SettingId::FontColor, colour, Report::ByCaller);
+}
+
+SaveResult Reminder::setBackColor(qint32 colour)
+{
+    return set(SettingId::BackColor, colour, Report::ByCaller);
+}
+
+SaveResult Reminder::set(SettingId id, const SettingValue &value, Report report)
+{
+    const SettingKey &key = settingKey(id);
+    assign(m_settings, key, value);
+    // The text is read back from the model, as it will be loaded next time.
+    const SaveResult result = m_saver.save(key.name, valueText(valueIn(m_settings, key), QLocale()));
+    if (result)
+        noteProgress();
+    else
+        noteFailure(result, report);
+    return result;
+}
+
+void Reminder::noteFailure(const SaveResult &result, Report report)
+{
+    // One notice for a run of failures, not one per keystroke.
+    if (m_failureTold)
+        return;
+    m_failureTold = true;
+    if (report == Report::ByCaller)
+        return;
+    emit saveFailed(QStringLiteral("Dorvane could not save a setting"),
+                    result.description
+                        + QStringLiteral("\nThe change stays in effect, and Dorvane saves it as soon as it can."));
+}
+
+void Reminder::noteProgress()
+{
+    if (m_saver.hasPending() || !m_failureTold)
+        return;
+    m_failureTold = false;
+    emit saved(QStringLiteral("Dorvane saved your settings"),
+               QStringLiteral("The changes that could not be saved before are now saved in %1.")
+                   .arg(m_saver.store().location()));
+}
+
+void Reminder::tick()
+{
+    if (m_saver.hasPending()) {
+        m_saver.retry();
+        noteProgress();
+    }
+    if (const auto isItSaturday = alarmDue(m_clock.now(), m_settings.schedule))
+        emit alertDue(*isItSaturday);
+}
+
+QStringList Reminder::finish()
+{
+    m_timer.stop();
+    m_saver.retry();
+    const QStringList unsaved = m_saver.pendingKeys();
+    for (const QString &key : unsaved)
+        qWarning().noquote() << QStringLiteral("Dorvane ends with \"%1\" not saved to %2.")
+                                    .arg(key, m_saver.store().location());
+    return unsaved;
+}

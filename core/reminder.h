@@ -1,0 +1,73 @@
+#pragma once
+
+#include "schedule.h"
+#include "settingskeys.h"
+#include "settingssaver.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+class Clock;
+class SettingsStore;
+
+/// The live week schedule and display options, the 30-second tick that checks the alarm, and the
+/// write-through of every edit. Windows show and edit it; it is loaded once, at start-up.
+class Reminder : public QObject
+{
+    Q_OBJECT
+public:
+    /// The tick starts at once, so the first alarm check comes 30 s after construction.
+    Reminder(SettingsStore &store, const Clock &clock, QObject *parent = nullptr);
+
+    /// Reads the store into the model, by the rules of loadSettings(). A failing write of the
+    /// default message is reported through saveFailed and kept pending.
+    void load();
+
+    const WeekSchedule &weekSchedule() const { return m_settings.schedule; }
+    const DisplayOptions &displayOptions() const { return m_settings.display; }
+    QDateTime now() const;
+    /// The 30-second tick, "tmrTest".
+    QTimer *timer() { return &m_timer; }
+
+    /// One setter per edit: each updates the model and writes its one key at once. A failure is
+    /// reported once through saveFailed, and the text is kept and saved later.
+    SaveResult setAlertTime(int weekday, double alertTime);
+    SaveResult setWorkFlag(int weekday, qint16 workFlag);
+    SaveResult setMessage(const QString &messageTemplate);
+    /// The same for the colours, except that a failure is the caller's to report.
+    SaveResult setFontColor(qint32 colour);
+    SaveResult setBackColor(qint32 colour);
+
+    /// The keys whose latest value is not yet on disk.
+    QStringList unsavedKeys() const { return m_saver.pendingKeys(); }
+
+public slots:
+    /// Retries what is pending, then runs the alarm rule on the values as they stand.
+    void tick();
+    void stopTicking() { m_timer.stop(); }
+    /// The last chance to save at exit: retries what is pending and names on stderr every key
+    /// that still could not be saved. Returns those keys.
+    QStringList finish();
+
+signals:
+    /// Today's alert is due now; IsItSaturday is 1 on a Saturday, else 0.
+    void alertDue(qint16 IsItSaturday);
+    /// An edit could not be saved. Raised once for a run of failures.
+    void saveFailed(const QString &title, const QString &message);
+    /// Everything that had failed to save is on disk after all.
+    void saved(const QString &title, const QString &message);
+
+private:
+    enum class Report { Here, ByCaller };
+    SaveResult set(SettingId id, const SettingValue &value, Report report = Report::Here);
+    void noteFailure(const SaveResult &result, Report report);
+    void noteProgress();
+
+    SettingsSaver m_saver;
+    const Clock &m_clock;
+    Settings m_settings;
+    QTimer m_timer;
+    bool m_failureTold = false;
+};
