@@ -1,12 +1,14 @@
 #include "clock.h"
 #include "cursorblink.h"
+#include "fonts.h"
 #include "mainwindow.h"
+#include "reminder.h"
+#include "savenotice.h"
 #include "settingsstore.h"
 #include "trayicon.h"
 #include "unixsignals.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 
 #include <cstdio>
@@ -26,14 +28,13 @@ int main(int argc, char *argv[])
     icon.addFile(QStringLiteral(":/dorvane-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
     // Every window uses Arial; as the application font it spares loading the desktop's default too.
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(8.25);
-    QApplication::setFont(arial);
+    QApplication::setFont(Fonts::window());
 
     CursorBlinkTimeout cursorBlink;
 
     SettingsStore store;
     SystemClock clock;
+    Reminder reminder(store, clock);
     TrayIcon tray;
     const bool hasTray = TrayIcon::isSystemTrayAvailable();
     if (!hasTray)
@@ -41,13 +42,16 @@ int main(int argc, char *argv[])
                    "instead of hiding.\n",
                    stderr);
 
-    MainWindow frmMain(store, clock);
+    MainWindow frmMain(reminder);
     frmMain.setTrayAvailable(hasTray);
     QObject::connect(&tray, &TrayIcon::toggleRequested, &frmMain, &MainWindow::mnuConfig_Click);
     QObject::connect(&tray, &TrayIcon::exitRequested, &frmMain, &MainWindow::mnuExit_Click);
-    if (hasTray)
-        QObject::connect(&frmMain, &MainWindow::saveFailed, &tray, &TrayIcon::showMessage);
     QObject::connect(&frmMain, &MainWindow::quitRequested, &app, [] { QCoreApplication::exit(0); });
+
+    SaveNotice saveNotice(tray, &frmMain);
+    saveNotice.setTrayPresent(hasTray);
+    QObject::connect(&frmMain, &MainWindow::saveFailed, &saveNotice, &SaveNotice::showFailure);
+    QObject::connect(&frmMain, &MainWindow::saved, &saveNotice, &SaveNotice::showSaved);
 
     UnixSignals unixSignals;
     QObject::connect(&unixSignals, &UnixSignals::terminationRequested, &frmMain, &MainWindow::mnuExit_Click);
@@ -55,5 +59,7 @@ int main(int argc, char *argv[])
     tray.show();
     frmMain.Form_Load();
     frmMain.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    reminder.finish();
+    return status;
 }

@@ -12,6 +12,7 @@
 #include "mainwindow.h"
 #include "olecolor.h"
 #include "oledate.h"
+#include "reminder.h"
 #include "settingskeys.h"
 #include "settingsstore.h"
 #include "timepicker.h"
@@ -138,7 +139,7 @@ private:
 
     Edit typeInMessage()
     {
-        QLineEdit *edit = m_w.txtMessage;
+        auto *edit = m_w.findChild<QLineEdit *>(QStringLiteral("txtMessage"));
         QString text = edit->text();
         const bool erase = !text.isEmpty() && (text.size() >= kLongestMessage || m_rng.bounded(4u) == 0);
         char typed = 0;
@@ -164,9 +165,9 @@ private:
     Edit chooseColour()
     {
         const bool font = m_rng.bounded(2u) == 0;
-        auto &pair = font ? m_w.lblFontColor : m_w.lblBackColor;
-        ColorSwatch *clicked = pair[m_rng.bounded(2u)];
-        ColorSwatch *swatch = pair[0];
+        const QString name = font ? QStringLiteral("lblFontColor_") : QStringLiteral("lblBackColor_");
+        auto *clicked = m_w.findChild<ColorSwatch *>(name + QString::number(m_rng.bounded(2u)));
+        auto *swatch = m_w.findChild<ColorSwatch *>(name + QLatin1Char('0'));
         const QColor colour(static_cast<int>(m_rng.bounded(256u)), static_cast<int>(m_rng.bounded(256u)),
                             static_cast<int>(m_rng.bounded(256u)));
         return {font ? kFontColorKey : kBackColorKey,
@@ -211,7 +212,8 @@ int main(int argc, char *argv[])
     MainWindow::setColorDialogOptions(QColorDialog::DontUseNativeDialog);
     SettingsStore store;
     StillClock clock;
-    MainWindow frmMain(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow frmMain(reminder);
     Driver driver(frmMain, seed, edits);
     QObject::connect(&frmMain, &MainWindow::quitRequested, &app, [&driver] {
         driver.stop();

@@ -1,6 +1,7 @@
 #include "alertwindow.h"
-#include "colorswatch.h"
 #include "mainwindow.h"
+#include "reminder.h"
+#include "settingsstore.h"
 #include "testsupport.h"
 #include "twips.h"
 
@@ -37,6 +38,15 @@ QRect pixels(const QRectF &twips)
 {
     return Twips::rect(twips.left(), twips.top(), twips.width(), twips.height());
 }
+
+struct Fixture {
+    SettingsStore store;
+    FakeClock clock{saturdayMorning()};
+    Reminder reminder{store, clock};
+    MainWindow w{reminder};
+
+    QLineEdit *txtMessage() const { return w.findChild<QLineEdit *>(u"txtMessage"_qs); }
+};
 
 } // namespace
 
@@ -108,13 +118,11 @@ void TestAlertWindow::layoutForScreen()
 
 void TestAlertWindow::coversThePrimaryScreen()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayMorning());
-    MainWindow w(store, clock);
-    w.Form_Load();
-    w.GoToWork(0);
+    Fixture f;
+    f.w.Form_Load();
+    f.w.GoToWork(0);
 
-    AlertWindow *alert = w.alertWindow();
+    AlertWindow *alert = f.w.alertWindow();
     QVERIFY(alert);
     QVERIFY(alert->isVisible());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -130,12 +138,10 @@ void TestAlertWindow::coversThePrimaryScreen()
 
 void TestAlertWindow::lookAndFocus()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayMorning());
-    MainWindow w(store, clock);
-    w.Form_Load();
-    w.GoToWork(1);
-    AlertWindow *alert = w.alertWindow();
+    Fixture f;
+    f.w.Form_Load();
+    f.w.GoToWork(1);
+    AlertWindow *alert = f.w.alertWindow();
     QVERIFY(alert);
 
     QCOMPARE(alert->objectName(), u"frmAlert"_qs);
@@ -178,12 +184,10 @@ void TestAlertWindow::colours()
     if (!file.isEmpty())
         writeStoreFile(file);
 
-    SettingsStore store;
-    FakeClock clock(saturdayMorning());
-    MainWindow w(store, clock);
-    w.Form_Load();
-    w.GoToWork(0);
-    AlertWindow *alert = w.alertWindow();
+    Fixture f;
+    f.w.Form_Load();
+    f.w.GoToWork(0);
+    AlertWindow *alert = f.w.alertWindow();
     QVERIFY(alert);
     QVERIFY(alert->autoFillBackground());
     QCOMPARE(alert->palette().color(QPalette::Window), background);
@@ -210,13 +214,11 @@ void TestAlertWindow::textIsShownAsTyped()
     QFETCH(qint16, isItSaturday);
     QFETCH(QString, shown);
 
-    SettingsStore store;
-    FakeClock clock(saturdayMorning());
-    MainWindow w(store, clock);
-    w.Form_Load();
-    w.txtMessage->setText(message);
-    w.GoToWork(isItSaturday);
-    AlertWindow *alert = w.alertWindow();
+    Fixture f;
+    f.w.Form_Load();
+    f.txtMessage()->setText(message);
+    f.w.GoToWork(isItSaturday);
+    AlertWindow *alert = f.w.alertWindow();
     QVERIFY(alert);
     QCOMPARE(alert->lblMain->textFormat(), Qt::PlainText);
     QCOMPARE(alert->lblMain->text(), shown);
@@ -225,18 +227,16 @@ void TestAlertWindow::textIsShownAsTyped()
 
 void TestAlertWindow::secondAlertReusesTheOpenWindow()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayMorning());
-    MainWindow w(store, clock);
-    w.Form_Load();
+    Fixture f;
+    f.w.Form_Load();
 
-    w.GoToWork(1);
-    QPointer<AlertWindow> first = w.alertWindow();
+    f.w.GoToWork(1);
+    QPointer<AlertWindow> first = f.w.alertWindow();
     QVERIFY(first);
-    clock.advance(30);
-    w.GoToWork(1);
+    f.clock.advance(30);
+    f.w.GoToWork(1);
 
-    QCOMPARE(w.alertWindow(), first.data());
+    QCOMPARE(f.w.alertWindow(), first.data());
     QCOMPARE(alertWindowCount(), 1);
     QVERIFY(first->isVisible());
     QCOMPARE(first->text(), u"Get ready for work because it is now 7:05 AM on Saturday."_qs + kReminder);
@@ -244,41 +244,37 @@ void TestAlertWindow::secondAlertReusesTheOpenWindow()
 
 void TestAlertWindow::dismissedAlertComesBackFresh()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayMorning());
-    MainWindow w(store, clock);
-    w.Form_Load();
+    Fixture f;
+    f.w.Form_Load();
 
-    w.GoToWork(0);
-    QPointer<AlertWindow> first = w.alertWindow();
+    f.w.GoToWork(0);
+    QPointer<AlertWindow> first = f.w.alertWindow();
     QVERIFY(first);
     QTest::mouseClick(first->cmdOK, Qt::LeftButton);
     QTRY_VERIFY(!first); // OK destroys it
-    QVERIFY(!w.alertWindow());
+    QVERIFY(!f.w.alertWindow());
 
-    w.GoToWork(0);
-    QVERIFY(w.alertWindow());
-    QVERIFY(w.alertWindow()->isVisible());
+    f.w.GoToWork(0);
+    QVERIFY(f.w.alertWindow());
+    QVERIFY(f.w.alertWindow()->isVisible());
     QCOMPARE(alertWindowCount(), 1);
 }
 
 void TestAlertWindow::editsShowAtTheNextAlertOnly()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayMorning());
-    MainWindow w(store, clock);
-    w.Form_Load();
-    w.txtMessage->setText(u"Before"_qs);
-    w.GoToWork(0);
-    AlertWindow *alert = w.alertWindow();
+    Fixture f;
+    f.w.Form_Load();
+    f.txtMessage()->setText(u"Before"_qs);
+    f.w.GoToWork(0);
+    AlertWindow *alert = f.w.alertWindow();
 
-    w.txtMessage->setText(u"After"_qs);
-    w.lblBackColor[0]->setOleColor(255);
+    f.txtMessage()->setText(u"After"_qs);
+    f.reminder.setBackColor(255);
     QCOMPARE(alert->text(), u"Before"_qs);
     QVERIFY(alert->palette().color(QPalette::Window) != QColor(Qt::red));
 
-    w.GoToWork(0);
-    QCOMPARE(w.alertWindow(), alert);
+    f.w.GoToWork(0);
+    QCOMPARE(f.w.alertWindow(), alert);
     QCOMPARE(alert->text(), u"After"_qs);
     QCOMPARE(alert->palette().color(QPalette::Window), QColor(Qt::red));
 }

@@ -1,11 +1,11 @@
-// Runs with TZ=America/New_York: the configuration window's tick steps through weeks that hold a
-// clock change, with the clock as the system would give it.
+// Runs with TZ=America/New_York: the reminder's tick steps through weeks that hold a clock change,
+// with the clock as the system would give it.
 
-#include "alertwindow.h"
-#include "mainwindow.h"
 #include "messagecomposer.h"
 #include "oledate.h"
+#include "reminder.h"
 #include "settingskeys.h"
+#include "settingsstore.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -29,7 +29,7 @@ struct Fired {
     }
 };
 
-// Ticks every 30 s of real time from `start` for seven days, the window reading local wall-clock
+// Ticks every 30 s of real time from `start` for seven days, the reminder reading local wall-clock
 // time from its clock. Returns how many ticks raised the alert in each local minute.
 std::map<Fired, int> runWeek(const QDateTime &start, const WeekSchedule &week)
 {
@@ -41,22 +41,22 @@ std::map<Fired, int> runWeek(const QDateTime &start, const WeekSchedule &week)
     }
     const qint64 first = start.toSecsSinceEpoch() + 13; // the timer's phase is arbitrary
     FakeClock clock(QDateTime::fromSecsSinceEpoch(first));
-    MainWindow w(store, clock);
-    w.Form_Load();
+    Reminder reminder(store, clock);
+    reminder.load();
 
     std::map<Fired, int> fired;
-    for (qint64 t = first; t < first + 7 * 86400; t += 30) {
-        clock.set(QDateTime::fromSecsSinceEpoch(t));
-        w.tmrTest_Timer();
-        AlertWindow *alert = w.alertWindow();
-        if (!alert || !alert->isVisible())
-            continue;
+    QObject::connect(&reminder, &Reminder::alertDue, [&](qint16 isItSaturday) {
         const QDateTime now = clock.now();
         const int weekday = weekdayFromQt(now.date().dayOfWeek());
-        if (alert->text().endsWith(kSaturdayReminder) != (weekday == Saturday))
+        const QString text =
+            composeAlertText(reminder.displayOptions().messageTemplate, now, QLocale(), isItSaturday);
+        if (text.endsWith(kSaturdayReminder) != (weekday == Saturday))
             qFatal("wrong Saturday reminder");
         ++fired[{weekday, now.toString(u"yyyy-MM-dd HH:mm"_qs)}];
-        alert->hide(); // dismissed; the next alert shows it again
+    });
+    for (qint64 t = first; t < first + 7 * 86400; t += 30) {
+        clock.set(QDateTime::fromSecsSinceEpoch(t));
+        reminder.tick();
     }
     return fired;
 }
@@ -123,5 +123,5 @@ void TestClockChanges::fallBack()
     QVERIFY2(fired == expected, qPrintable(describe(fired)));
 }
 
-QTEST_MAIN(TestClockChanges)
+QTEST_GUILESS_MAIN(TestClockChanges)
 #include "tst_clockchanges.moc"

@@ -1,5 +1,7 @@
 #include "helpwindow.h"
 #include "mainwindow.h"
+#include "reminder.h"
+#include "settingsstore.h"
 #include "testsupport.h"
 #include "trayicon.h"
 
@@ -28,6 +30,13 @@ const QString kTimesText
     = u"Dorvane supports inputs for one week. Just choose the time you work on any particular day"
       u" and check the 'Work Today?' box. If it is not checked, you will not be alerted at that time"
       u" on that day. If it is checked, then you will be alerted."_qs;
+
+struct Fixture {
+    SettingsStore store;
+    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(9, 0))};
+    Reminder reminder{store, clock};
+    MainWindow w{reminder};
+};
 
 struct Seen {
     QString title;
@@ -119,12 +128,10 @@ void TestHelpWindow::topics()
     QFETCH(QString, title);
     QFETCH(QString, text);
 
-    SettingsStore store;
-    FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-    MainWindow w(store, clock);
+    Fixture f;
     Seen seen;
     whenHelpOpens(seen);
-    w.CallHelp(static_cast<qint16>(topic));
+    f.w.CallHelp(static_cast<qint16>(topic));
 
     QVERIFY(seen.open);
     QCOMPARE(seen.title, title);
@@ -147,30 +154,26 @@ void TestHelpWindow::helpIconsOpenTheirTopics()
     QFETCH(int, element);
     QFETCH(QString, title);
 
-    SettingsStore store;
-    FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-    MainWindow w(store, clock);
-    w.show();
+    Fixture f;
+    f.w.show();
     Seen seen;
     whenHelpOpens(seen);
-    QTest::mouseClick(w.findChild<QLabel *>(u"imgHelp_%1"_qs.arg(element)), Qt::LeftButton);
+    QTest::mouseClick(f.w.findChild<QLabel *>(u"imgHelp_%1"_qs.arg(element)), Qt::LeftButton);
     QVERIFY(seen.open);
     QCOMPARE(seen.title, title);
 }
 
 void TestHelpWindow::eachCallStartsAfresh()
 {
-    SettingsStore store;
-    FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-    MainWindow w(store, clock);
+    Fixture f;
 
     Seen first, second, third;
     whenHelpOpens(first);
-    w.CallHelp(0);
+    f.w.CallHelp(0);
     whenHelpOpens(second);
-    w.CallHelp(1);
+    f.w.CallHelp(1);
     whenHelpOpens(third);
-    w.CallHelp(5);
+    f.w.CallHelp(5);
 
     QCOMPARE(first.text, kVariablesText);
     QCOMPARE(second.title, u"Help for inputting times"_qs);
@@ -181,48 +184,44 @@ void TestHelpWindow::eachCallStartsAfresh()
 
 void TestHelpWindow::opensModalOverTheConfiguration()
 {
-    SettingsStore store;
-    FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-    MainWindow w(store, clock);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Fixture f;
+    f.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.w));
 
     Seen seen;
     bool modalOverMain = false;
     QPoint helpCentre;
     whenHelpOpens(seen, [&](HelpWindow *help) {
         // Modal to the configuration window only: an alert that comes up meanwhile stays usable.
-        modalOverMain = help->windowModality() == Qt::WindowModal && help->parentWidget() == &w;
+        modalOverMain = help->windowModality() == Qt::WindowModal && help->parentWidget() == &f.w;
         helpCentre = help->geometry().center();
     });
-    w.CallHelp(1);
+    f.w.CallHelp(1);
     // CallHelp returns only once the window is closed, and closing destroys it.
     QVERIFY(seen.open);
     QVERIFY(modalOverMain);
-    QTRY_VERIFY(!w.helpWindow());
-    const QPoint offset = helpCentre - w.geometry().center();
+    QTRY_VERIFY(!f.w.helpWindow());
+    const QPoint offset = helpCentre - f.w.geometry().center();
     QVERIFY2(offset.manhattanLength() <= 4, "centred over the configuration window");
 }
 
 void TestHelpWindow::exitWhileHelpIsOpenEndsTheProgram()
 {
-    SettingsStore store;
-    FakeClock clock(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-    MainWindow w(store, clock);
-    w.setTrayAvailable(true);
-    w.show();
+    Fixture f;
+    f.w.setTrayAvailable(true);
+    f.w.show();
     TrayIcon tray;
-    QObject::connect(&tray, &TrayIcon::exitRequested, &w, &MainWindow::mnuExit_Click);
-    QSignalSpy quit(&w, &MainWindow::quitRequested);
+    QObject::connect(&tray, &TrayIcon::exitRequested, &f.w, &MainWindow::mnuExit_Click);
+    QSignalSpy quit(&f.w, &MainWindow::quitRequested);
 
     Seen seen;
     whenHelpOpens(seen, [&tray](HelpWindow *) { tray.mnuExit->trigger(); });
-    w.CallHelp(0);
+    f.w.CallHelp(0);
 
     QVERIFY(seen.open);
     QCOMPARE(quit.count(), 1);
-    QVERIFY(!w.isVisible());
-    QTRY_VERIFY(!w.helpWindow());
+    QVERIFY(!f.w.isVisible());
+    QTRY_VERIFY(!f.w.helpWindow());
 }
 
 QTEST_MAIN(TestHelpWindow)

@@ -3,9 +3,12 @@
 #include "mainwindow.h"
 #include "olecolor.h"
 #include "oledate.h"
+#include "reminder.h"
+#include "savenotice.h"
 #include "settingskeys.h"
 #include "testsupport.h"
 #include "timepicker.h"
+#include "trayicon.h"
 #include "workcheckbox.h"
 
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -81,6 +85,20 @@ void chooseInDialog(const QColor &colour)
 void cancelDialog()
 {
     whenModal<QColorDialog>([](QColorDialog *dialog) { dialog->reject(); });
+}
+
+// A control of the window by its name; the test stops where there is none.
+template<typename T> T *child(const QWidget &window, const QString &name)
+{
+    T *control = window.findChild<T *>(name);
+    if (!control)
+        qFatal("no control %s", qPrintable(name));
+    return control;
+}
+
+QLineEdit *txtMessage(const QWidget &window)
+{
+    return child<QLineEdit>(window, u"txtMessage"_qs);
 }
 
 QList<QMessageBox *> visibleMessageBoxes()
@@ -201,7 +219,8 @@ void TestMainWindow::controlGeometry()
 
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     auto *control = w.findChild<QWidget *>(name);
     QVERIFY2(control, qPrintable(name));
     QCOMPARE(control->parentWidget()->objectName(), container);
@@ -226,7 +245,8 @@ void TestMainWindow::windowAndCaptions()
 {
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
 
     QCOMPARE(w.objectName(), u"frmMain"_qs);
     QCOMPARE(w.windowTitle(), u"Dorvane: Configuration"_qs);
@@ -237,43 +257,44 @@ void TestMainWindow::windowAndCaptions()
     QCOMPARE(w.font().pointSizeF(), 8.25);
 
     // The frame captions are bold, what they hold is not.
-    QCOMPARE(w.fraDays->title(), u"Input Times      "_qs);
-    QCOMPARE(w.Frame1->title(), u"Display Options"_qs);
-    QVERIFY(w.fraDays->font().bold());
-    QVERIFY(w.Frame1->font().bold());
-    QVERIFY(!w.Label1->font().bold());
-    QVERIFY(!w.txtMessage->font().bold());
-    QVERIFY(!w.dtpSunday->font().bold());
+    QCOMPARE(child<QGroupBox>(w, u"fraDays"_qs)->title(), u"Input Times      "_qs);
+    QCOMPARE(child<QGroupBox>(w, u"Frame1"_qs)->title(), u"Display Options"_qs);
+    QVERIFY(child<QGroupBox>(w, u"fraDays"_qs)->font().bold());
+    QVERIFY(child<QGroupBox>(w, u"Frame1"_qs)->font().bold());
+    QVERIFY(!child<QLabel>(w, u"Label1"_qs)->font().bold());
+    QVERIFY(!txtMessage(w)->font().bold());
+    QVERIFY(!w.picker(Sunday)->font().bold());
 
-    QCOMPARE(w.Label1->text(), u"Work Today?"_qs);
-    QCOMPARE(w.Label2->text(), u"Message to display:"_qs);
-    QCOMPARE(w.lblFontColor[1]->text(), u"Font Color"_qs);
-    QCOMPARE(w.lblBackColor[1]->text(), u"Background Color"_qs);
-    QCOMPARE(w.cmdHide->text(), u"Hide"_qs);
-    QCOMPARE(w.cmdQuit->text(), u"Quit"_qs);
+    QCOMPARE(child<QLabel>(w, u"Label1"_qs)->text(), u"Work Today?"_qs);
+    QCOMPARE(child<QLabel>(w, u"Label2"_qs)->text(), u"Message to display:"_qs);
+    QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_1"_qs)->text(), u"Font Color"_qs);
+    QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_1"_qs)->text(), u"Background Color"_qs);
+    QCOMPARE(child<QPushButton>(w, u"cmdHide"_qs)->text(), u"Hide"_qs);
+    QCOMPARE(child<QPushButton>(w, u"cmdQuit"_qs)->text(), u"Quit"_qs);
     const QStringList days
         = { u"Sunday"_qs, u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs, u"Thursday"_qs, u"Friday"_qs, u"Saturday"_qs };
     for (int i = 0; i < 7; ++i)
-        QCOMPARE(w.lblDay[static_cast<size_t>(i)]->text(), days[i]);
+        QCOMPARE(child<QLabel>(w, u"lblDay_%1"_qs.arg(i))->text(), days[i]);
     for (int day = Sunday; day <= Saturday; ++day)
         QVERIFY(w.checkBox(day)->text().isEmpty());
-    QCOMPARE(w.dtpSunday->displayFormat(), u"HH:mm"_qs);
-    QCOMPARE(w.dtpSunday->minimumDate(), QDate(1601, 1, 1));
-    QCOMPARE(w.dtpSunday->maximumDate(), QDate(9999, 12, 31));
-    QVERIFY(!w.imgHelp[0]->pixmap().isNull());
-    QCOMPARE(w.Picture1->pixmap().size(), QSize(297, 133));
+    QCOMPARE(w.picker(Sunday)->displayFormat(), u"HH:mm"_qs);
+    QCOMPARE(w.picker(Sunday)->minimumDate(), QDate(1601, 1, 1));
+    QCOMPARE(w.picker(Sunday)->maximumDate(), QDate(9999, 12, 31));
+    QVERIFY(!child<QLabel>(w, u"imgHelp_0"_qs)->pixmap().isNull());
+    QCOMPARE(child<QLabel>(w, u"Picture1"_qs)->pixmap().size(), QSize(297, 133));
 }
 
 void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
 {
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(QApplication::focusWidget(), w.dtpSunday);
+    QCOMPARE(QApplication::focusWidget(), w.picker(Sunday));
 
     QStringList visited;
     for (int i = 0; i < 17; ++i) {
@@ -292,17 +313,19 @@ void TestMainWindow::timerRunsFromCreation()
 {
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
-    QCOMPARE(w.tmrTest->objectName(), u"tmrTest"_qs);
-    QCOMPARE(w.tmrTest->interval(), 30000);
-    QVERIFY(w.tmrTest->isActive());
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
+    QCOMPARE(reminder.timer()->objectName(), u"tmrTest"_qs);
+    QCOMPARE(reminder.timer()->interval(), 30000);
+    QVERIFY(reminder.timer()->isActive());
 }
 
 void TestMainWindow::firstStartOnAnEmptyStore()
 {
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
 
     for (int day = Sunday; day <= Saturday; ++day) {
@@ -310,14 +333,14 @@ void TestMainWindow::firstStartOnAnEmptyStore()
         QCOMPARE(w.picker(day)->time(), QTime(0, 0));
         QCOMPARE(w.checkBox(day)->checkState(), Qt::Unchecked);
     }
-    QCOMPARE(w.dtpSunday->text(), u"00:00"_qs);
-    QCOMPARE(w.lblFontColor[0]->oleColor(), OleColor::kBlack);
-    QCOMPARE(w.lblBackColor[0]->oleColor(), OleColor::kButtonFace);
-    QCOMPARE(w.lblFontColor[0]->palette().color(QPalette::Window), QColor(Qt::black));
-    QCOMPARE(w.lblBackColor[0]->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
-    QCOMPARE(w.txtMessage->text(), u"Get ready for work because it is now %time% on %day%."_qs);
-    QCOMPARE(w.displayOptions(), DisplayOptions());
-    QCOMPARE(w.weekSchedule(), WeekSchedule());
+    QCOMPARE(w.picker(Sunday)->text(), u"00:00"_qs);
+    QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->oleColor(), OleColor::kBlack);
+    QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->oleColor(), OleColor::kButtonFace);
+    QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(txtMessage(w)->text(), u"Get ready for work because it is now %time% on %day%."_qs);
+    QCOMPARE(reminder.displayOptions(), DisplayOptions());
+    QCOMPARE(reminder.weekSchedule(), WeekSchedule());
 
     // Only the default message is written.
     QCOMPARE(stored(kMessageKey), kDefaultMessage);
@@ -333,16 +356,17 @@ void TestMainWindow::loadShowsStoredValuesAndWritesNothing()
     writeStoreFile(file);
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
 
-    QCOMPARE(w.dtpSunday->time(), QTime(7, 30));
-    QCOMPARE(w.chkSunday->checkState(), Qt::Checked);
-    QCOMPARE(w.chkMonday->checkState(), Qt::PartiallyChecked);
-    QCOMPARE(w.lblFontColor[0]->oleColor(), 255);
-    QCOMPARE(w.lblFontColor[0]->palette().color(QPalette::Window), QColor(Qt::red));
-    QCOMPARE(w.lblBackColor[0]->oleColor(), 16777215);
-    QCOMPARE(w.txtMessage->text(), u"<b>Up</b>, %day%"_qs);
+    QCOMPARE(w.picker(Sunday)->time(), QTime(7, 30));
+    QCOMPARE(w.checkBox(Sunday)->checkState(), Qt::Checked);
+    QCOMPARE(w.checkBox(Monday)->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->oleColor(), 255);
+    QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->palette().color(QPalette::Window), QColor(Qt::red));
+    QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->oleColor(), 16777215);
+    QCOMPARE(txtMessage(w)->text(), u"<b>Up</b>, %day%"_qs);
 
     QFile f(storeFile());
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -364,7 +388,8 @@ void TestMainWindow::checkBoxWritesThrough()
     QFETCH(bool, keyboard);
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
     WorkCheckBox *box = w.checkBox(weekday);
     const auto click = [&] {
@@ -376,10 +401,10 @@ void TestMainWindow::checkBoxWritesThrough()
 
     click();
     QCOMPARE(stored(workKey(weekday)), u"1"_qs);
-    QCOMPARE(w.weekSchedule()[weekday].workFlag, WorkFlag::Checked);
+    QCOMPARE(reminder.weekSchedule()[weekday].workFlag, WorkFlag::Checked);
     click();
     QCOMPARE(stored(workKey(weekday)), u"0"_qs);
-    QCOMPARE(w.weekSchedule()[weekday].workFlag, WorkFlag::Unchecked);
+    QCOMPARE(reminder.weekSchedule()[weekday].workFlag, WorkFlag::Unchecked);
     // Only that day's key.
     for (int day = Sunday; day <= Saturday; ++day)
         QCOMPARE(store.contains(workKey(day)), day == weekday);
@@ -390,17 +415,18 @@ void TestMainWindow::greyedFlagIsNotAWorkingDay()
     writeStoreFile("[Options]\nMondayTime=7:05:00 AM\nWorkMonday=2\n");
     SettingsStore store;
     FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(7, 5, 10))); // a Monday
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
 
-    QCOMPARE(w.chkMonday->checkState(), Qt::PartiallyChecked);
-    QCOMPARE(w.weekSchedule()[Monday].workFlag, WorkFlag::Greyed);
+    QCOMPARE(w.checkBox(Monday)->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(reminder.weekSchedule()[Monday].workFlag, WorkFlag::Greyed);
     w.tmrTest_Timer();
     QVERIFY(!w.alertWindow());
 
     // A click ticks it.
-    QTest::mouseClick(w.chkMonday, Qt::LeftButton);
-    QCOMPARE(w.chkMonday->checkState(), Qt::Checked);
+    QTest::mouseClick(w.checkBox(Monday), Qt::LeftButton);
+    QCOMPARE(w.checkBox(Monday)->checkState(), Qt::Checked);
     QCOMPARE(stored(workKey(Monday)), u"1"_qs);
     w.tmrTest_Timer();
     QVERIFY(w.alertWindow());
@@ -411,16 +437,17 @@ void TestMainWindow::pickerMinuteChangeIsStored()
     writeStoreFile("[Options]\nSundayTime=7:30:00 AM\n");
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
-    QCOMPARE(w.dtpSunday->text(), u"07:30"_qs);
+    QCOMPARE(w.picker(Sunday)->text(), u"07:30"_qs);
 
-    w.dtpSunday->setFocus();
-    w.dtpSunday->setSelectedSection(QDateTimeEdit::MinuteSection);
-    QTest::keyClicks(w.dtpSunday, u"45"_qs);
-    QCOMPARE(w.dtpSunday->text(), u"07:45"_qs);
+    w.picker(Sunday)->setFocus();
+    w.picker(Sunday)->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(w.picker(Sunday), u"45"_qs);
+    QCOMPARE(w.picker(Sunday)->text(), u"07:45"_qs);
     QCOMPARE(stored(timeKey(Sunday)), u"7:45:00 AM"_qs);
-    QCOMPARE(w.weekSchedule()[Sunday].alertTime, OleDate::fromDateTime(OleDate::zeroDate(), QTime(7, 45)));
+    QCOMPARE(reminder.weekSchedule()[Sunday].alertTime, OleDate::fromDateTime(OleDate::zeroDate(), QTime(7, 45)));
 }
 
 void TestMainWindow::pickerCarriesDateAndSeconds()
@@ -428,14 +455,15 @@ void TestMainWindow::pickerCarriesDateAndSeconds()
     writeStoreFile("[Options]\nMondayTime=12/5/2026 7:05:30 AM\n");
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
-    QCOMPARE(w.dtpMonday->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(7, 5, 30)));
+    QCOMPARE(w.picker(Monday)->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(7, 5, 30)));
 
-    w.dtpMonday->setFocus();
-    w.dtpMonday->setSelectedSection(QDateTimeEdit::HourSection);
-    QTest::keyClick(w.dtpMonday, Qt::Key_Up);
-    QCOMPARE(w.dtpMonday->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(8, 5, 30)));
+    w.picker(Monday)->setFocus();
+    w.picker(Monday)->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClick(w.picker(Monday), Qt::Key_Up);
+    QCOMPARE(w.picker(Monday)->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(8, 5, 30)));
     QCOMPARE(stored(timeKey(Monday)), u"12/5/2026 8:05:30 AM"_qs);
 }
 
@@ -443,71 +471,81 @@ void TestMainWindow::messageWritesEveryKeystroke()
 {
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
 
     // Deleting the whole message stores it empty.
-    QTest::keyClick(w.txtMessage, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(w.txtMessage, Qt::Key_Backspace);
+    QTest::keyClick(txtMessage(w), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(txtMessage(w), Qt::Key_Backspace);
     QCOMPARE(stored(kMessageKey), QString());
     QVERIFY(store.contains(kMessageKey));
 
-    QTest::keyClick(w.txtMessage, 'a');
+    QTest::keyClick(txtMessage(w), 'a');
     QCOMPARE(stored(kMessageKey), u"a"_qs);
-    QTest::keyClick(w.txtMessage, 'b');
+    QTest::keyClick(txtMessage(w), 'b');
     QCOMPARE(stored(kMessageKey), u"ab"_qs);
-    QCOMPARE(w.displayOptions().messageTemplate, u"ab"_qs);
+    QCOMPARE(reminder.displayOptions().messageTemplate, u"ab"_qs);
 
     // Whatever is pasted is stored as it stands.
-    w.txtMessage->selectAll();
-    w.txtMessage->insert(u"<b>x</b>, \"q\" ;@ \\ é"_qs);
+    txtMessage(w)->selectAll();
+    txtMessage(w)->insert(u"<b>x</b>, \"q\" ;@ \\ é"_qs);
     QCOMPARE(stored(kMessageKey), u"<b>x</b>, \"q\" ;@ \\ é"_qs);
 }
 
 void TestMainWindow::failingEditIsReportedOnce_data()
 {
-    QTest::addColumn<bool>("connected");
-    QTest::newRow("without a listener, in one non-modal message box") << false;
-    QTest::newRow("to a listener, as one signal") << true;
+    QTest::addColumn<bool>("tray");
+    QTest::newRow("without a tray, in one non-modal message box") << false;
+    QTest::newRow("with a tray, as one tray message") << true;
 }
 
 void TestMainWindow::failingEditIsReportedOnce()
 {
-    QFETCH(bool, connected);
+    QFETCH(bool, tray);
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
-    std::unique_ptr<QSignalSpy> spy;
-    if (connected)
-        spy = std::make_unique<QSignalSpy>(&w, &MainWindow::saveFailed);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
+    TrayIcon trayIcon;
+    SaveNotice notice(trayIcon, &w);
+    notice.setTrayPresent(tray);
+    QObject::connect(&w, &MainWindow::saveFailed, &notice, &SaveNotice::showFailure);
+    QObject::connect(&w, &MainWindow::saved, &notice, &SaveNotice::showSaved);
+    QSignalSpy failed(&w, &MainWindow::saveFailed);
+    QSignalSpy saved(&w, &MainWindow::saved);
     w.Form_Load();
-    w.txtMessage->clear();
+    txtMessage(w)->clear();
 
-    const auto reports = [&] { return connected ? int(spy->count()) : int(visibleMessageBoxes().count()); };
     breakStore();
-    QTest::keyClicks(w.txtMessage, u"ab"_qs);
-    QTest::mouseClick(w.chkFriday, Qt::LeftButton);
-    QCOMPARE(reports(), 1);
+    QTest::keyClicks(txtMessage(w), u"ab"_qs);
+    QTest::mouseClick(w.checkBox(Friday), Qt::LeftButton);
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(visibleMessageBoxes().count(), tray ? 0 : 1);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     // The edits stay in effect.
-    QCOMPARE(w.displayOptions().messageTemplate, u"ab"_qs);
-    QCOMPARE(w.weekSchedule()[Friday].workFlag, WorkFlag::Checked);
-    if (!connected) {
+    QCOMPARE(reminder.displayOptions().messageTemplate, u"ab"_qs);
+    QCOMPARE(reminder.weekSchedule()[Friday].workFlag, WorkFlag::Checked);
+    if (!tray) {
         QMessageBox *box = visibleMessageBoxes().constFirst();
         QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->icon(), QMessageBox::Warning);
         QVERIFY(!box->text().isEmpty());
     }
 
-    // A save that works again arms the report for the next failure.
+    // A save that works again saves what had failed too, says so, and arms the report for the
+    // next failure.
     repairStore();
-    QTest::keyClick(w.txtMessage, 'c');
+    QTest::keyClick(txtMessage(w), 'c');
     QCOMPARE(stored(kMessageKey), u"abc"_qs);
+    QCOMPARE(stored(workKey(Friday)), u"1"_qs);
+    QCOMPARE(saved.count(), 1);
+    if (!tray)
+        QCOMPARE(visibleMessageBoxes().constFirst()->icon(), QMessageBox::Information);
     breakStore();
-    QTest::keyClick(w.txtMessage, 'd');
-    if (connected)
-        QCOMPARE(spy->count(), 2);
-    else
-        QCOMPARE(visibleMessageBoxes().count(), 1); // the same box, shown again
+    QTest::keyClick(txtMessage(w), 'd');
+    QCOMPARE(failed.count(), 2);
+    QCOMPARE(visibleMessageBoxes().count(), tray ? 0 : 1); // the same box, shown again
 }
 
 void TestMainWindow::failingFirstStartWriteIsReported()
@@ -515,13 +553,14 @@ void TestMainWindow::failingFirstStartWriteIsReported()
     breakStore();
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     QSignalSpy spy(&w, &MainWindow::saveFailed);
     w.Form_Load();
     QCOMPARE(spy.count(), 1);
-    QCOMPARE(w.txtMessage->text(), kDefaultMessage);
+    QCOMPARE(txtMessage(w)->text(), kDefaultMessage);
     // The next failing edit belongs to the same run of failures.
-    QTest::keyClick(w.txtMessage, 'x');
+    QTest::keyClick(txtMessage(w), 'x');
     QCOMPARE(spy.count(), 1);
 }
 
@@ -550,10 +589,13 @@ void TestMainWindow::colourChoice()
 
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
-    auto &pair = font ? w.lblFontColor : w.lblBackColor;
-    auto &other = font ? w.lblBackColor : w.lblFontColor;
+    const QString name = font ? u"lblFontColor_"_qs : u"lblBackColor_"_qs;
+    const QString otherName = font ? u"lblBackColor_"_qs : u"lblFontColor_"_qs;
+    const std::array<ColorSwatch *, 2> pair = { child<ColorSwatch>(w, name + u'0'), child<ColorSwatch>(w, name + u'1') };
+    ColorSwatch *const other[] = { child<ColorSwatch>(w, otherName + u'0') };
     const qint32 before = pair[0]->oleColor();
     const qint32 otherBefore = other[0]->oleColor();
     const QString key = font ? kFontColorKey : kBackColorKey;
@@ -583,7 +625,8 @@ void TestMainWindow::failingColourSaveShowsErrorBox()
 {
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.Form_Load();
     breakStore();
     const SaveResult failure = SettingsStore().save(kFontColorKey, u"255"_qs);
@@ -605,7 +648,7 @@ void TestMainWindow::failingColourSaveShowsErrorBox()
         dialog->setCurrentColor(Qt::red);
         dialog->accept();
     });
-    QTest::mouseClick(w.lblFontColor[1], Qt::LeftButton);
+    QTest::mouseClick(child<ColorSwatch>(w, u"lblFontColor_1"_qs), Qt::LeftButton);
 
     QCOMPARE(text, u"Error # "_qs + QString::number(failure.errorNumber) + u" - "_qs + failure.description);
     QCOMPARE(title, u"Error"_qs);
@@ -613,7 +656,7 @@ void TestMainWindow::failingColourSaveShowsErrorBox()
     QCOMPARE(format, Qt::PlainText);
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     // What was done before the failure stays done.
-    QCOMPARE(w.lblFontColor[0]->oleColor(), 255);
+    QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->oleColor(), 255);
 }
 
 void TestMainWindow::tick_data()
@@ -649,12 +692,13 @@ void TestMainWindow::tick()
     writeStoreFile(file);
     SettingsStore store;
     FakeClock clock(now);
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.setTrayAvailable(true);
     w.Form_Load();
     w.show();
     if (hidden)
-        w.cmdHide->click();
+        child<QPushButton>(w, u"cmdHide"_qs)->click();
     QCOMPARE(w.isVisible(), !hidden);
 
     w.tmrTest_Timer();
@@ -687,7 +731,8 @@ void TestMainWindow::closing()
 
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.setTrayAvailable(tray);
     QCOMPARE(w.windowType() == Qt::Tool, tray); // a tool window has no taskbar button
     w.Form_Load();
@@ -701,7 +746,7 @@ void TestMainWindow::closing()
         QApplication::instance()->notify(&w, &event); // sendEvent() would clear the flag
         QVERIFY(!event.isAccepted());
     } else if (how == u"Hide button") {
-        QTest::mouseClick(w.cmdHide, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(w, u"cmdHide"_qs), Qt::LeftButton);
     } else {
         QTest::keyClick(&w, Qt::Key_Escape);
     }
@@ -711,7 +756,7 @@ void TestMainWindow::closing()
     } else {
         QTRY_VERIFY(w.isMinimized());
     }
-    QVERIFY(w.tmrTest->isActive());
+    QVERIFY(reminder.timer()->isActive());
 
     // Configure brings it back as it was.
     w.mnuConfig_Click();
@@ -722,12 +767,13 @@ void TestMainWindow::programmaticCloseGoesAhead()
 {
     SettingsStore store;
     FakeClock clock(saturdayAt(12, 0, 0));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.setTrayAvailable(true);
     w.show();
     QVERIFY(w.close());
     QVERIFY(!w.isVisible());
-    QVERIFY(!w.tmrTest->isActive());
+    QVERIFY(!reminder.timer()->isActive());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,5 +1,7 @@
 #include "alertwindow.h"
 #include "mainwindow.h"
+#include "reminder.h"
+#include "settingsstore.h"
 #include "testsupport.h"
 #include "trayicon.h"
 
@@ -123,7 +125,8 @@ void TestTrayIcon::toggleShowsAndHidesTheConfiguration()
 {
     SettingsStore store;
     FakeClock clock(someMorning());
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.setTrayAvailable(true);
     w.Form_Load();
     w.show();
@@ -136,15 +139,16 @@ void TestTrayIcon::toggleShowsAndHidesTheConfiguration()
     QVERIFY(w.isVisible());
     tray.onActivated(QSystemTrayIcon::Trigger);
     QVERIFY(!w.isVisible());
-    // Hidden, the window goes on checking the alarm.
-    QVERIFY(w.tmrTest->isActive());
+    // Hidden, the window leaves the reminder checking the alarm.
+    QVERIFY(reminder.timer()->isActive());
 }
 
 void TestTrayIcon::exitWithTheAlertOpenEndsTheProgram()
 {
     SettingsStore store;
     FakeClock clock(someMorning());
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     w.setTrayAvailable(true);
     w.Form_Load();
     w.show();
@@ -159,7 +163,7 @@ void TestTrayIcon::exitWithTheAlertOpenEndsTheProgram()
     tray.mnuExit->trigger();
     QCOMPARE(quit.count(), 1);
     QVERIFY(!w.isVisible());
-    QVERIFY(!w.tmrTest->isActive());
+    QVERIFY(!reminder.timer()->isActive());
     QTRY_VERIFY(!alert);
 }
 

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "oledate.h"
 #include "processsupport.h"
+#include "reminder.h"
 #include "settingskeys.h"
 #include "testsupport.h"
 #include "timepicker.h"
@@ -85,6 +86,8 @@ private slots:
     void cleanup();
     void editsStayInEffectAndTheFailureIsToldOnce_data();
     void editsStayInEffectAndTheFailureIsToldOnce();
+    void failedEditIsSavedOnceTheStoreIsWritable_data();
+    void failedEditIsSavedOnceTheStoreIsWritable();
     void programStartsAndEndsCleanly_data();
     void programStartsAndEndsCleanly();
 };
@@ -109,28 +112,30 @@ void TestUnwritableStore::editsStayInEffectAndTheFailureIsToldOnce()
 
     SettingsStore store;
     FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
-    MainWindow w(store, clock);
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
     QSignalSpy failures(&w, &MainWindow::saveFailed);
     w.Form_Load();
     // Whatever could be read is in effect; an empty store also wants the default message written.
-    const DisplayOptions loaded = w.displayOptions();
+    const DisplayOptions loaded = reminder.displayOptions();
     QCOMPARE(loaded.messageTemplate, readable ? u"Up"_qs : kDefaultMessage);
-    QCOMPARE(w.weekSchedule()[Monday].alertTime, readable ? 30 / 1440.0 : 0.0);
+    QCOMPARE(reminder.weekSchedule()[Monday].alertTime, readable ? 30 / 1440.0 : 0.0);
     QCOMPARE(failures.count(), readable ? 0 : 1);
 
     w.show();
-    w.txtMessage->setFocus();
-    QTest::keyClick(w.txtMessage, Qt::Key_End);
-    QTest::keyClicks(w.txtMessage, u"!?"_qs);
-    QTest::mouseClick(w.chkMonday, Qt::LeftButton);
-    w.dtpMonday->setFocus();
-    w.dtpMonday->setCurrentSection(QDateTimeEdit::HourSection);
-    QTest::keyClick(w.dtpMonday, Qt::Key_Up);
+    auto *txtMessage = w.findChild<QLineEdit *>(u"txtMessage"_qs);
+    txtMessage->setFocus();
+    QTest::keyClick(txtMessage, Qt::Key_End);
+    QTest::keyClicks(txtMessage, u"!?"_qs);
+    QTest::mouseClick(w.checkBox(Monday), Qt::LeftButton);
+    w.picker(Monday)->setFocus();
+    w.picker(Monday)->setCurrentSection(QDateTimeEdit::HourSection);
+    QTest::keyClick(w.picker(Monday), Qt::Key_Up);
     QCOMPARE(failures.count(), 1);
 
     const QString message = loaded.messageTemplate + u"!?"_qs;
-    QCOMPARE(w.displayOptions().messageTemplate, message);
-    const DayEntry monday = w.weekSchedule()[Monday];
+    QCOMPARE(reminder.displayOptions().messageTemplate, message);
+    const DayEntry monday = reminder.weekSchedule()[Monday];
     QCOMPARE(monday.workFlag, WorkFlag::Checked);
     QCOMPARE(OleDate::timeOfDay(monday.alertTime), readable ? QTime(1, 30) : QTime(1, 0));
     // The alarm goes by the edited values, which exist nowhere but in the window.
@@ -141,9 +146,52 @@ void TestUnwritableStore::editsStayInEffectAndTheFailureIsToldOnce()
 
     // Writable again: the next edit saves, and a success is no news.
     unblock(configHome().path());
-    QTest::keyClick(w.txtMessage, 'z');
+    QTest::keyClick(txtMessage, 'z');
     QCOMPARE(SettingsStore().get(kMessageKey, QString()), message + u'z');
     QCOMPARE(failures.count(), 1);
+}
+
+void TestUnwritableStore::failedEditIsSavedOnceTheStoreIsWritable_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::newRow("at the next tick, with no further edit") << u"tick"_qs;
+    QTest::newRow("at the next edit, of another key") << u"edit"_qs;
+    QTest::newRow("at exit") << u"exit"_qs;
+}
+
+void TestUnwritableStore::failedEditIsSavedOnceTheStoreIsWritable()
+{
+    QFETCH(QString, then);
+    block(configHome().path(), Blocker::FolderInPlaceOfFile);
+    SettingsStore store;
+    FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(12, 0)));
+    Reminder reminder(store, clock);
+    QSignalSpy failures(&reminder, &Reminder::saveFailed);
+    QSignalSpy saved(&reminder, &Reminder::saved);
+    reminder.load();
+    QVERIFY(!reminder.setWorkFlag(Monday, WorkFlag::Checked));
+    QVERIFY(!reminder.setMessage(u"Up!"_qs));
+    QVERIFY(!reminder.setMessage(u"Up now!"_qs));
+    QCOMPARE(reminder.unsavedKeys(), QStringList({workKey(Monday), kMessageKey}));
+    QCOMPARE(failures.count(), 1);
+    reminder.tick();
+    QCOMPARE(saved.count(), 0);
+
+    unblock(configHome().path());
+    if (then == u"tick")
+        reminder.tick();
+    else if (then == u"edit")
+        QVERIFY(reminder.setAlertTime(Tuesday, oleTime(7, 5)));
+    else
+        QCOMPARE(reminder.finish(), QStringList());
+    QCOMPARE(reminder.unsavedKeys(), QStringList());
+    const SettingsStore onDisk;
+    QCOMPARE(onDisk.get(workKey(Monday), QString()), u"1"_qs);
+    QCOMPARE(onDisk.get(kMessageKey, QString()), u"Up now!"_qs);
+    QCOMPARE(failures.count(), 1);
+    // While it runs, the user hears that the trouble is over.
+    if (then != u"exit")
+        QCOMPARE(saved.count(), 1);
 }
 
 void TestUnwritableStore::programStartsAndEndsCleanly_data()
@@ -173,6 +221,9 @@ void TestUnwritableStore::programStartsAndEndsCleanly()
     QVERIFY2(program.exitCode() == 0, errors.constData());
     // Nothing it read was out of range, so no key fell back to its default with a warning.
     QVERIFY2(!errors.contains("Using the default"), errors.constData());
+    // An empty store wants the default message, which could not be written and is named at exit.
+    QVERIFY2(errors.contains("\"Message\" not saved") == (blocker == Blocker::FolderInPlaceOfFile),
+             errors.constData());
     QCOMPARE(QFileInfo(ProcessSupport::storeFileIn(home.path())).isDir(), blocker == Blocker::FolderInPlaceOfFile);
 }
 

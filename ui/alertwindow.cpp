@@ -1,5 +1,6 @@
 #include "alertwindow.h"
 
+#include "fonts.h"
 #include "labeltext.h"
 #include "twips.h"
 
@@ -14,14 +15,6 @@ constexpr double kButtonRise = 2400;
 constexpr double kLabelLeft = 30;
 constexpr double kLabelTop = 360;
 constexpr double kLabelInset = 60;
-
-QFont arial(double pointSize, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 } // namespace
 
 AlertWindow::AlertWindow(QWidget *parent)
@@ -30,7 +23,7 @@ AlertWindow::AlertWindow(QWidget *parent)
     setObjectName(QStringLiteral("frmAlert"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form1"));
-    setFont(arial(9.75, false));
+    setFont(Fonts::alertButton());
     setAutoFillBackground(true);
 
     lblMain = new QLabel(this);
@@ -38,7 +31,7 @@ AlertWindow::AlertWindow(QWidget *parent)
     lblMain->setTextFormat(Qt::PlainText);
     lblMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMain->setWordWrap(true);
-    lblMain->setFont(arial(36, true));
+    lblMain->setFont(Fonts::alertMessage());
     lblMain->setAutoFillBackground(false);
 
     // Created after the label, so it is drawn above it and stays clickable where they overlap.

@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include "fonts.h"
 #include "labeltext.h"
 #include "twips.h"
 
@@ -12,9 +13,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help for"));
     setWindowIcon(QIcon(QStringLiteral(":/help.png")));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(Fonts::window());
     setFixedSize(Twips::toPixels(5835), Twips::toPixels(2025));
     setSizeGripEnabled(false);
 
@@ -37,6 +36,27 @@ void HelpWindow::setText(const QString &text)
 {
     m_text = text;
     lblMain->setText(labelLines(text));
+}
+
+void HelpWindow::fillTopic(qint16 iHelp)
+{
+    // Written piece by piece, each write extending what the label holds; the first replaces it.
+    if (iHelp == 0) {
+        setWindowTitle(QStringLiteral("Help for variables in messages"));
+        setText(QStringLiteral("Dorvane supports the use of variables in the message. Below is a list of "
+                               "variables and what they do:\r\n\r\n"));
+        setText(text() + QStringLiteral("%time% - Outputs the current time in hour:minute AM/PM format.\r\n"));
+        setText(text() + QStringLiteral("%day% - Outputs the current day.\r\n"));
+        setText(text() + QStringLiteral("%date% - Outputs the current system date in Month/Day/Year format."));
+    } else if (iHelp == 1) {
+        setWindowTitle(QStringLiteral("Help for inputting times"));
+        setText(QStringLiteral("Dorvane supports inputs for one week. Just choose the time you work on any "
+                               "particular day"));
+        setText(text()
+                + QStringLiteral(" and check the 'Work Today?' box. If it is not checked, you will not be "
+                                 "alerted at that time"));
+        setText(text() + QStringLiteral(" on that day. If it is checked, then you will be alerted."));
+    }
 }
 
 void HelpWindow::cmdOK_Click()

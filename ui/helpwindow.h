@@ -16,6 +16,8 @@ public:
     /// The label's text exactly as written; CR LF shows as a line break.
     void setText(const QString &text);
     QString text() const { return m_text; }
+    /// Topic 0 is the message variables, topic 1 entering times; any other changes nothing.
+    void fillTopic(qint16 iHelp);
 
     QPushButton *cmdOK = nullptr;
     QLabel *lblMain = nullptr;

@@ -2,6 +2,8 @@
 
 #include "oledate.h"
 
+#include <QLocale>
+
 namespace {
 // The value the picker holds before anything is loaded into it.
 const QDate kDesignDate(2002, 11, 30);
@@ -27,6 +29,16 @@ void TimePicker::setValue(double value)
     m_loading = true;
     setDateTime(dt);
     m_loading = false;
+}
+
+QString TimePicker::localeTimeFormat()
+{
+    const QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    const bool hasHour = format.contains(QLatin1Char('h')) || format.contains(QLatin1Char('H'));
+    if (!hasHour || !format.contains(QLatin1Char('m')) || format.contains(QLatin1Char('s'))
+        || format.contains(QLatin1Char('z')))
+        return QStringLiteral("HH:mm");
+    return format;
 }
 
 void TimePicker::setTimeFormat(const QString &format)

@@ -16,6 +16,9 @@ public:
     void setValue(double value);
     /// A display format of time sections only; the picker's date range stays 1601 to 9999.
     void setTimeFormat(const QString &format);
+    /// The locale's short time, when it shows the hour and the minute and nothing else that the
+    /// user could edit but that would not be kept; "HH:mm" otherwise.
+    static QString localeTimeFormat();
 
 signals:
     /// The user changed the hour or the minute; value is the new whole OLE date.

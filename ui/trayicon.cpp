@@ -54,9 +54,9 @@ bool TrayIcon::isVisible() const
     return m_icon->isVisible();
 }
 
-void TrayIcon::showMessage(const QString &title, const QString &message)
+void TrayIcon::showMessage(const QString &title, const QString &message, QSystemTrayIcon::MessageIcon icon)
 {
-    m_icon->showMessage(title, message, QSystemTrayIcon::Warning);
+    m_icon->showMessage(title, message, icon);
 }
 
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)

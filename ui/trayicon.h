@@ -24,7 +24,8 @@ public:
     void show();
     bool isVisible() const;
     /// A short non-modal notice from the icon.
-    void showMessage(const QString &title, const QString &message);
+    void showMessage(const QString &title, const QString &message,
+                     QSystemTrayIcon::MessageIcon icon = QSystemTrayIcon::Warning);
 
     QSystemTrayIcon *icon() const { return m_icon.get(); }
 
