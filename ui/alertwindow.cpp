@@ -1,7 +1,7 @@
 #include "alertwindow.h"
 
 #include "fonts.h"
-#include "labeltext.h"
+#include "messagelabel.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -26,11 +26,8 @@ AlertWindow::AlertWindow(QWidget *parent)
     setFont(Fonts::alertButton());
     setAutoFillBackground(true);
 
-    lblMain = new QLabel(this);
-    lblMain->setObjectName(QStringLiteral("lblMain"));
-    lblMain->setTextFormat(Qt::PlainText);
+    lblMain = new MessageLabel(this);
     lblMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblMain->setWordWrap(true);
     lblMain->setFont(Fonts::alertMessage());
     lblMain->setAutoFillBackground(false);
 
@@ -70,8 +67,12 @@ void AlertWindow::setColors(const QColor &background, const QColor &text)
 
 void AlertWindow::setText(const QString &text)
 {
-    m_text = text;
-    lblMain->setText(labelLines(text));
+    lblMain->setMessage(text);
+}
+
+QString AlertWindow::text() const
+{
+    return lblMain->message();
 }
 
 void AlertWindow::fitToScreen(const QScreen *screen)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "messagelabel.h"
+
 #include <QColor>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
 
-class QLabel;
+
 class QPushButton;
 class QScreen;
 
@@ -30,16 +32,13 @@ public:
     void setColors(const QColor &background, const QColor &text);
     /// The message exactly as composed; CR LF shows as a line break.
     void setText(const QString &text);
-    QString text() const { return m_text; }
+    QString text() const;
     /// Covers the screen, which need not start at (0, 0), and lays the controls out for its size.
     void fitToScreen(const QScreen *screen);
 
     QPushButton *cmdOK = nullptr;
-    QLabel *lblMain = nullptr;
+    MessageLabel *lblMain = nullptr;
 
 public slots:
     void cmdOK_Click();
-
-private:
-    QString m_text;
 };

@@ -1,7 +1,7 @@
 #include "helpwindow.h"
 
 #include "fonts.h"
-#include "labeltext.h"
+#include "messagelabel.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -22,11 +22,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     cmdOK->setGeometry(Twips::rect(2460, 1590, 915, 375));
     connect(cmdOK, &QPushButton::clicked, this, &HelpWindow::cmdOK_Click);
 
-    lblMain = new QLabel(this);
-    lblMain->setObjectName(QStringLiteral("lblMain"));
-    lblMain->setTextFormat(Qt::PlainText);
-    lblMain->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblMain->setWordWrap(true);
+    lblMain = new MessageLabel(this);
     lblMain->setGeometry(Twips::rect(90, 90, 5655, 1335));
 
     cmdOK->setFocus();
@@ -34,8 +30,12 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::setText(const QString &text)
 {
-    m_text = text;
-    lblMain->setText(labelLines(text));
+    lblMain->setMessage(text);
+}
+
+QString HelpWindow::text() const
+{
+    return lblMain->message();
 }
 
 void HelpWindow::fillTopic(qint16 iHelp)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "messagelabel.h"
+
 #include <QDialog>
 #include <QString>
 
-class QLabel;
+
 class QPushButton;
 
 /// frmHelp: a few lines of help on one topic, shown modally over the configuration window.
@@ -15,16 +17,13 @@ public:
 
     /// The label's text exactly as written; CR LF shows as a line break.
     void setText(const QString &text);
-    QString text() const { return m_text; }
+    QString text() const;
     /// Topic 0 is the message variables, topic 1 entering times; any other changes nothing.
     void fillTopic(qint16 iHelp);
 
     QPushButton *cmdOK = nullptr;
-    QLabel *lblMain = nullptr;
+    MessageLabel *lblMain = nullptr;
 
 public slots:
     void cmdOK_Click();
-
-private:
-    QString m_text;
 };
