@@ -111,7 +111,7 @@ QStringList Reminder::finish()
     m_saver.retry();
     const QStringList unsaved = m_saver.pendingKeys();
     for (const QString &key : unsaved)
-        qWarning().noquote() << QStringLiteral("Dorvane ends with \"%1\" not saved to %2.")
-                                    .arg(key, m_saver.store().location());
+        qWarning().noquote()
+            << QStringLiteral("Dorvane ends with \"%1\" not saved to %2.").arg(key, m_saver.store().location());
     return unsaved;
 }

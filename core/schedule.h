@@ -20,15 +20,21 @@ inline constexpr int kDaysInWeek = 7;
 /// The English weekday names, 1 = Sunday … 7 = Saturday: the settings keys and the day captions.
 inline QString weekdayName(int weekday)
 {
-    static const char *const names[kDaysInWeek] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                   "Thursday", "Friday", "Saturday"};
+    static const char *const names[kDaysInWeek]
+        = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
     return QString::fromLatin1(names[weekday - 1]);
 }
 
 /// QDate::dayOfWeek() counts 1 = Monday … 7 = Sunday; this maps it to 1 = Sunday … 7 = Saturday.
-constexpr int weekdayFromQt(int qtDayOfWeek) { return qtDayOfWeek % 7 + 1; }
+constexpr int weekdayFromQt(int qtDayOfWeek)
+{
+    return qtDayOfWeek % 7 + 1;
+}
 /// The inverse of weekdayFromQt(), for QLocale::dayName().
-constexpr int qtDayOfWeek(int weekday) { return weekday == Sunday ? 7 : weekday - 1; }
+constexpr int qtDayOfWeek(int weekday)
+{
+    return weekday == Sunday ? 7 : weekday - 1;
+}
 
 /// States of a day's "Work Today?" box as they are stored. Only Checked is a working day.
 namespace WorkFlag {
@@ -49,7 +55,7 @@ struct DayEntry {
 
 /// Seven entries indexed by weekday number, 1 = Sunday … 7 = Saturday.
 struct WeekSchedule {
-    std::array<DayEntry, kDaysInWeek> days{};
+    std::array<DayEntry, kDaysInWeek> days {};
 
     DayEntry &operator[](int weekday) { return days.at(static_cast<size_t>(weekday - 1)); }
     const DayEntry &operator[](int weekday) const { return days.at(static_cast<size_t>(weekday - 1)); }

@@ -32,8 +32,9 @@ LoadedSettings loadSettings(SettingsSaver &saver, const QLocale &locale)
         const QString text = store.get(key.name, fallback);
         std::optional<SettingValue> value = readValue(key, text, locale);
         if (!value) {
-            const QString warning = QStringLiteral("Stored value of \"%1\" is not %2: \"%3\". Using the default \"%4\".")
-                                        .arg(key.name, expected(key.kind), text.left(200), fallback);
+            const QString warning
+                = QStringLiteral("Stored value of \"%1\" is not %2: \"%3\". Using the default \"%4\".")
+                      .arg(key.name, expected(key.kind), text.left(200), fallback);
             qWarning().noquote() << warning;
             out.warnings.append(warning);
             value = key.defaultValue;

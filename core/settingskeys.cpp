@@ -28,13 +28,13 @@ const std::vector<SettingKey> &allSettingKeys()
         const DisplayOptions defaults;
         std::vector<SettingKey> k;
         for (int day = Sunday; day <= Saturday; ++day)
-            k.push_back({weekdayName(day) + QLatin1String("Time"), ValueKind::Time, 0.0, &DayEntry::alertTime, day});
+            k.push_back({ weekdayName(day) + QLatin1String("Time"), ValueKind::Time, 0.0, &DayEntry::alertTime, day });
         for (int day = Sunday; day <= Saturday; ++day)
-            k.push_back({QLatin1String("Work") + weekdayName(day), ValueKind::WorkFlag, WorkFlag::Unchecked,
-                         &DayEntry::workFlag, day});
-        k.push_back({kFontColorKey, ValueKind::Colour, defaults.fontColor, &DisplayOptions::fontColor});
-        k.push_back({kBackColorKey, ValueKind::Colour, defaults.backColor, &DisplayOptions::backColor});
-        k.push_back({kMessageKey, ValueKind::Text, defaults.messageTemplate, &DisplayOptions::messageTemplate});
+            k.push_back({ QLatin1String("Work") + weekdayName(day), ValueKind::WorkFlag, WorkFlag::Unchecked,
+                          &DayEntry::workFlag, day });
+        k.push_back({ kFontColorKey, ValueKind::Colour, defaults.fontColor, &DisplayOptions::fontColor });
+        k.push_back({ kBackColorKey, ValueKind::Colour, defaults.backColor, &DisplayOptions::backColor });
+        k.push_back({ kMessageKey, ValueKind::Text, defaults.messageTemplate, &DisplayOptions::messageTemplate });
         return k;
     }();
     return keys;
@@ -57,16 +57,17 @@ QString workKey(int weekday)
 
 SettingValue valueIn(const Settings &settings, const SettingKey &key)
 {
-    return std::visit(Overloaded{
-                          [&](auto DayEntry::*member) -> SettingValue { return settings.schedule[key.weekday].*member; },
-                          [&](auto DisplayOptions::*member) -> SettingValue { return settings.display.*member; },
-                      },
-                      key.field);
+    return std::visit(
+        Overloaded {
+            [&](auto DayEntry::*member) -> SettingValue { return settings.schedule[key.weekday].*member; },
+            [&](auto DisplayOptions::*member) -> SettingValue { return settings.display.*member; },
+        },
+        key.field);
 }
 
 void assign(Settings &settings, const SettingKey &key, const SettingValue &value)
 {
-    std::visit(Overloaded{
+    std::visit(Overloaded {
                    [&](auto DayEntry::*member) {
                        auto &field = settings.schedule[key.weekday].*member;
                        field = std::get<std::remove_reference_t<decltype(field)>>(value);
@@ -81,7 +82,7 @@ void assign(Settings &settings, const SettingKey &key, const SettingValue &value
 
 QString valueText(const SettingValue &value, const QLocale &locale)
 {
-    return std::visit(Overloaded{
+    return std::visit(Overloaded {
                           [&](double time) { return timeText(time, locale); },
                           [](qint16 flag) { return workFlagText(flag); },
                           [](qint32 colour) { return colourText(colour); },
@@ -140,8 +141,8 @@ std::optional<qint16> readWorkFlag(const QString &text, const QLocale &locale)
 
 std::optional<qint32> readColour(const QString &text, const QLocale &locale)
 {
-    const auto value = parseInteger(text, locale, std::numeric_limits<qint32>::min(),
-                                    std::numeric_limits<qint32>::max());
+    const auto value
+        = parseInteger(text, locale, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
     if (!value || !OleColor::isValid(static_cast<qint32>(*value)))
         return std::nullopt;
     return static_cast<qint32>(*value);

@@ -11,10 +11,10 @@
 
 /// What a stored text holds, and so how it converts.
 enum class ValueKind {
-    Time,     ///< an OLE date in the locale's general text form
+    Time, ///< an OLE date in the locale's general text form
     WorkFlag, ///< 0, 1 or 2
-    Colour,   ///< a signed decimal OLE colour
-    Text,     ///< taken as it stands
+    Colour, ///< a signed decimal OLE colour
+    Text, ///< taken as it stands
 };
 
 /// The seventeen keys, in the order the load reads them: the times, the flags, the colours, the message.
@@ -42,8 +42,8 @@ constexpr SettingId workSetting(int weekday)
 using SettingValue = std::variant<double, qint16, qint32, QString>;
 
 /// The field of Settings that a key fills: a member of that key's DayEntry, or of DisplayOptions.
-using SettingField = std::variant<double DayEntry::*, qint16 DayEntry::*, qint32 DisplayOptions::*,
-                                  QString DisplayOptions::*>;
+using SettingField
+    = std::variant<double DayEntry::*, qint16 DayEntry::*, qint32 DisplayOptions::*, QString DisplayOptions::*>;
 
 struct SettingKey {
     QString name;

@@ -46,7 +46,7 @@ SaveResult SettingsSaver::write(const QString &key, const QString &text)
     } else if (it != m_pending.end()) {
         it->second = text;
     } else {
-        m_pending.append({key, text});
+        m_pending.append({ key, text });
     }
     return result;
 }

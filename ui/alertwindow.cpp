@@ -33,10 +33,9 @@ AlertWindow::AlertWindow(QWidget *parent)
 
     // Created after the label, so it is drawn above it and stays clickable where they overlap.
     cmdOK = new QPushButton(QStringLiteral("Ok... I'll get ready now"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAutoDefault(false);
     cmdOK->setDefault(false);
-    cmdOK->setGeometry(Twips::rect(990, 2040, kButtonWidth, kButtonHeight));
+    Twips::place(cmdOK, QStringLiteral("cmdOK"), 990, 2040, kButtonWidth, kButtonHeight);
     connect(cmdOK, &QPushButton::clicked, this, &AlertWindow::cmdOK_Click);
     cmdOK->setFocus();
 }

@@ -14,12 +14,24 @@ inline QFont arial(double pointSize, bool bold = false)
 }
 
 /// The configuration and help windows, and every control in them.
-inline QFont window() { return arial(8.25); }
+inline QFont window()
+{
+    return arial(8.25);
+}
 /// The captions of the configuration window's frames.
-inline QFont frameCaption() { return arial(8.25, true); }
+inline QFont frameCaption()
+{
+    return arial(8.25, true);
+}
 /// The alert's button.
-inline QFont alertButton() { return arial(9.75); }
+inline QFont alertButton()
+{
+    return arial(9.75);
+}
 /// The alert's message.
-inline QFont alertMessage() { return arial(36, true); }
+inline QFont alertMessage()
+{
+    return arial(36, true);
+}
 
 } // namespace Fonts

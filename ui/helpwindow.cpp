@@ -18,8 +18,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     setSizeGripEnabled(false);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(Twips::rect(2460, 1590, 915, 375));
+    Twips::place(cmdOK, QStringLiteral("cmdOK"), 2460, 1590, 915, 375);
     connect(cmdOK, &QPushButton::clicked, this, &HelpWindow::cmdOK_Click);
 
     lblMain = new MessageLabel(this);

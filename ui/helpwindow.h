@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QString>
 
-
 class QPushButton;
 
 /// frmHelp: a few lines of help on one topic, shown modally over the configuration window.

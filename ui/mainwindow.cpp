@@ -53,13 +53,6 @@ size_t dayIndex(int weekday)
     return static_cast<size_t>(weekday - Sunday);
 }
 
-template<typename T> T *place(T *control, const QString &name, const QRect &geometry)
-{
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
 // A frame's caption is bold; what it holds is not.
 QGroupBox *frame(const QString &caption, QWidget *parent)
 {
@@ -100,18 +93,7 @@ MainWindow::MainWindow(Reminder &reminder, QWidget *parent)
         if (!label->text().isEmpty())
             fitCaption(label);
     }
-
-    QWidget *previous = nullptr;
-    for (size_t i = 0; i < kDaysInWeek; ++i) {
-        for (QWidget *w : { static_cast<QWidget *>(m_pickers[i]), static_cast<QWidget *>(m_checkBoxes[i]) }) {
-            if (previous)
-                setTabOrder(previous, w);
-            previous = w;
-        }
-    }
-    setTabOrder(previous, txtMessage);
-    setTabOrder(txtMessage, findChild<QPushButton *>(QStringLiteral("cmdHide")));
-    setTabOrder(findChild<QPushButton *>(QStringLiteral("cmdHide")), findChild<QPushButton *>(QStringLiteral("cmdQuit")));
+    // The focus follows the order of creation: each day's picker and box, the message, the buttons.
     m_pickers[0]->setFocus();
 
     connect(&m_reminder, &Reminder::alertDue, this, &MainWindow::GoToWork);
@@ -144,49 +126,52 @@ void MainWindow::applyWindowFlags()
 
 void MainWindow::createDays()
 {
-    QGroupBox *fraDays = place(frame(QStringLiteral("Input Times      "), this), QStringLiteral("fraDays"),
-                               Twips::rect(30, 30, 2565, 4095));
-    place(new QLabel(QStringLiteral("Work Today?"), fraDays), QStringLiteral("Label1"), Twips::rect(1500, 210, 960, 210));
+    QGroupBox *fraDays
+        = Twips::place(frame(QStringLiteral("Input Times      "), this), QStringLiteral("fraDays"), 30, 30, 2565, 4095);
+    Twips::place(new QLabel(QStringLiteral("Work Today?"), fraDays), QStringLiteral("Label1"), 1500, 210, 960, 210);
 
     for (int day = Sunday; day <= Saturday; ++day) {
         const size_t i = dayIndex(day);
         const DayRow &row = kDayRows[i];
         const QString name = weekdayName(day);
-        place(new QLabel(name, fraDays), QStringLiteral("lblDay_%1").arg(i),
-              Twips::rect(120, row.labelTop, row.labelWidth, 210));
+        Twips::place(new QLabel(name, fraDays), QStringLiteral("lblDay_%1").arg(i), 120, row.labelTop, row.labelWidth,
+                     210);
 
-        auto *picker = place(new TimePicker(fraDays), QStringLiteral("dtp") + name,
-                             Twips::rect(90, row.pickerTop, 1335, 315));
+        auto *picker
+            = Twips::place(new TimePicker(fraDays), QStringLiteral("dtp") + name, 90, row.pickerTop, 1335, 315);
         picker->setTimeFormat(day == Sunday ? QStringLiteral("HH:mm") : TimePicker::localeTimeFormat());
-        connect(picker, &TimePicker::valueChanged, this, [this, day] { m_reminder.setAlertTime(day, this->picker(day)->value()); });
+        connect(picker, &TimePicker::valueChanged, this,
+                [this, day] { m_reminder.setAlertTime(day, this->picker(day)->value()); });
         m_pickers[i] = picker;
 
-        auto *box = place(new WorkCheckBox(fraDays), QStringLiteral("chk") + name,
-                          Twips::rect(1830, row.pickerTop + kCheckBoxDrop, 225, 210));
-        connect(box, &QCheckBox::clicked, this, [this, day] { m_reminder.setWorkFlag(day, checkBox(day)->workFlag()); });
+        auto *box = Twips::place(new WorkCheckBox(fraDays), QStringLiteral("chk") + name, 1830,
+                                 row.pickerTop + kCheckBoxDrop, 225, 210);
+        connect(box, &QCheckBox::clicked, this,
+                [this, day] { m_reminder.setWorkFlag(day, checkBox(day)->workFlag()); });
         m_checkBoxes[i] = box;
     }
 }
 
 void MainWindow::createDisplayOptions()
 {
-    QGroupBox *Frame1 = place(frame(QStringLiteral("Display Options"), this), QStringLiteral("Frame1"),
-                              Twips::rect(2640, 30, 4515, 1665));
-    place(new QLabel(QStringLiteral("Message to display:"), Frame1), QStringLiteral("Label2"),
-          Twips::rect(90, 240, 1440, 210));
+    QGroupBox *Frame1
+        = Twips::place(frame(QStringLiteral("Display Options"), this), QStringLiteral("Frame1"), 2640, 30, 4515, 1665);
+    Twips::place(new QLabel(QStringLiteral("Message to display:"), Frame1), QStringLiteral("Label2"), 90, 240, 1440,
+                 210);
 
     // Element 0 stands beside the message caption, element 1 in the times frame's caption line.
     const QPixmap helpIcon(QStringLiteral(":/help.png"));
-    const std::array<QRect, 2> iconPlaces = { Twips::rect(1560, 240, 180, 180), Twips::rect(1170, 30, 180, 180) };
-    for (int i = 0; i < 2; ++i) {
-        QWidget *parent = i == 0 ? static_cast<QWidget *>(Frame1) : findChild<QGroupBox *>(QStringLiteral("fraDays"));
-        auto *icon = place(new ClickableLabel(parent), QStringLiteral("imgHelp_%1").arg(i), iconPlaces[size_t(i)]);
+    const auto makeIcon = [&](int index, QWidget *parent, int left, int top) {
+        auto *icon
+            = Twips::place(new ClickableLabel(parent), QStringLiteral("imgHelp_%1").arg(index), left, top, 180, 180);
         icon->setPixmap(helpIcon);
-        connect(icon, &ClickableLabel::clicked, this, [this, i] { imgHelp_Click(i); });
-    }
+        connect(icon, &ClickableLabel::clicked, this, [this, index] { imgHelp_Click(index); });
+    };
+    makeIcon(0, Frame1, 1560, 240);
+    makeIcon(1, findChild<QGroupBox *>(QStringLiteral("fraDays")), 1170, 30);
 
-    txtMessage = place(new QLineEdit(QStringLiteral("Go to work because it's %time% on %day%."), Frame1),
-                       QStringLiteral("txtMessage"), Twips::rect(90, 510, 4365, 315));
+    txtMessage = Twips::place(new QLineEdit(QStringLiteral("Go to work because it's %time% on %day%."), Frame1),
+                              QStringLiteral("txtMessage"), 90, 510, 4365, 315);
     txtMessage->setMaxLength(std::numeric_limits<int>::max());
     connect(txtMessage, &QLineEdit::textChanged, this, [this](const QString &) {
         if (!m_loading)
@@ -196,11 +181,10 @@ void MainWindow::createDisplayOptions()
     // Each colour is a swatch (element 0) and its caption (element 1); a click on either chooses.
     const auto makePair = [&](const QString &name, const QString &text, qint32 designColor, int swatchTop,
                               int captionTop, int captionWidth, void (MainWindow::*handler)(int)) {
-        auto *swatch = place(new ColorSwatch(Frame1), name + QStringLiteral("_0"),
-                             Twips::rect(120, swatchTop, 285, 285));
+        auto *swatch = Twips::place(new ColorSwatch(Frame1), name + QStringLiteral("_0"), 120, swatchTop, 285, 285);
         swatch->setOleColor(designColor);
-        auto *label = place(new ColorSwatch(Frame1), name + QStringLiteral("_1"),
-                            Twips::rect(480, captionTop, captionWidth, 210));
+        auto *label
+            = Twips::place(new ColorSwatch(Frame1), name + QStringLiteral("_1"), 480, captionTop, captionWidth, 210);
         label->setText(text);
         connect(swatch, &ColorSwatch::clicked, this, [this, handler] { (this->*handler)(0); });
         connect(label, &ColorSwatch::clicked, this, [this, handler] { (this->*handler)(1); });
@@ -208,26 +192,26 @@ void MainWindow::createDisplayOptions()
     };
     lblFontColor = makePair(QStringLiteral("lblFontColor"), QStringLiteral("Font Color"), OleColor::kBlack, 870, 907,
                             735, &MainWindow::lblFontColor_Click);
-    lblBackColor = makePair(QStringLiteral("lblBackColor"), QStringLiteral("Background Color"),
-                            OleColor::kButtonFace, 1200, 1230, 1290, &MainWindow::lblBackColor_Click);
+    lblBackColor = makePair(QStringLiteral("lblBackColor"), QStringLiteral("Background Color"), OleColor::kButtonFace,
+                            1200, 1230, 1290, &MainWindow::lblBackColor_Click);
 }
 
 void MainWindow::createButtons()
 {
-    auto *Picture1 = place(new QLabel(this), QStringLiteral("Picture1"), Twips::rect(2670, 1740, 4485, 2025));
+    auto *Picture1 = Twips::place(new QLabel(this), QStringLiteral("Picture1"), 2670, 1740, 4485, 2025);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(1);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/picture.png")));
 
-    auto *cmdHide = place(new QPushButton(QStringLiteral("Hide"), this), QStringLiteral("cmdHide"),
-                          Twips::rect(4140, 3810, 1485, 315));
+    auto *cmdHide
+        = Twips::place(new QPushButton(QStringLiteral("Hide"), this), QStringLiteral("cmdHide"), 4140, 3810, 1485, 315);
     // Esc answers Hide, as the Cancel button of a dialog would.
     cmdHide->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(cmdHide, &QPushButton::clicked, this, &MainWindow::cmdHide_Click);
 
-    auto *cmdQuit = place(new QPushButton(QStringLiteral("Quit"), this), QStringLiteral("cmdQuit"),
-                          Twips::rect(5670, 3810, 1485, 315));
+    auto *cmdQuit
+        = Twips::place(new QPushButton(QStringLiteral("Quit"), this), QStringLiteral("cmdQuit"), 5670, 3810, 1485, 315);
     connect(cmdQuit, &QPushButton::clicked, this, &MainWindow::cmdQuit_Click);
 }
 
@@ -247,16 +231,6 @@ void MainWindow::Form_Load()
     txtMessage->setText(display.messageTemplate);
     txtMessage->setCursorPosition(0);
     m_loading = false;
-}
-
-AlertWindow *MainWindow::alertWindow() const
-{
-    return m_alert;
-}
-
-HelpWindow *MainWindow::helpWindow() const
-{
-    return m_help;
 }
 
 TimePicker *MainWindow::picker(int weekday) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alertwindow.h"
+#include "helpwindow.h"
 #include "schedule.h"
 
 #include <QColorDialog>
@@ -8,9 +10,7 @@
 
 #include <array>
 
-class AlertWindow;
 class ColorSwatch;
-class HelpWindow;
 class QLineEdit;
 class Reminder;
 class TimePicker;
@@ -40,8 +40,8 @@ public:
     /// Shows help topic iHelp modally over this window; returns when it has been closed.
     void CallHelp(qint16 iHelp);
 
-    AlertWindow *alertWindow() const;
-    HelpWindow *helpWindow() const;
+    AlertWindow *alertWindow() const { return m_alert; }
+    HelpWindow *helpWindow() const { return m_help; }
     TimePicker *picker(int weekday) const;
     WorkCheckBox *checkBox(int weekday) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <QtMath>
 
 /// The window layout is given in twips, 1/1440 inch. At 96 dots per inch a logical pixel is
@@ -27,6 +28,14 @@ inline QRect rect(double left, double top, double width, double height)
     const int x = toPixels(left);
     const int y = toPixels(top);
     return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+}
+
+/// Names a control and puts it at a rectangle given in twips; returns the control.
+template<typename T> T *place(T *control, const QString &name, double left, double top, double width, double height)
+{
+    control->setObjectName(name);
+    control->setGeometry(rect(left, top, width, height));
+    return control;
 }
 
 } // namespace Twips
