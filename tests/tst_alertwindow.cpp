@@ -68,6 +68,7 @@ private slots:
     void textIsShownAsTyped_data();
     void textIsShownAsTyped();
     void secondAlertReusesTheOpenWindow();
+    void dismissedAlertComesBackFresh_data();
     void dismissedAlertComesBackFresh();
     void editsShowAtTheNextAlertOnly();
 };
@@ -242,15 +243,27 @@ void TestAlertWindow::secondAlertReusesTheOpenWindow()
     QCOMPARE(first->text(), u"Get ready for work because it is now 7:05 AM on Saturday."_qs + kReminder);
 }
 
+void TestAlertWindow::dismissedAlertComesBackFresh_data()
+{
+    QTest::addColumn<int>("key"); // 0: a click
+    QTest::newRow("dismissed by a click on OK") << 0;
+    QTest::newRow("dismissed by Enter on the focused OK") << int(Qt::Key_Return);
+    QTest::newRow("dismissed by Space on the focused OK") << int(Qt::Key_Space);
+}
+
 void TestAlertWindow::dismissedAlertComesBackFresh()
 {
+    QFETCH(int, key);
     Fixture f;
     f.w.Form_Load();
 
     f.w.GoToWork(0);
     QPointer<AlertWindow> first = f.w.alertWindow();
     QVERIFY(first);
-    QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    if (key)
+        QTest::keyClick(first->focusWidget(), Qt::Key(key));
+    else
+        QTest::mouseClick(first->cmdOK, Qt::LeftButton);
     QTRY_VERIFY(!first); // OK destroys it
     QVERIFY(!f.w.alertWindow());
 

@@ -1,4 +1,5 @@
 #include "alertwindow.h"
+#include "clickablelabel.h"
 #include "colorswatch.h"
 #include "mainwindow.h"
 #include "olecolor.h"
@@ -126,6 +127,7 @@ private slots:
     void controlGeometry();
     void windowAndCaptions();
     void focusStartsOnSundayAndTabFollowsTheDays();
+    void everyControlIsNamedForScreenReaders();
     void timerRunsFromCreation();
 
     void firstStartOnAnEmptyStore();
@@ -307,6 +309,27 @@ void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
             u"chkFriday"_qs,    u"dtpSaturday"_qs,  u"chkSaturday"_qs, u"txtMessage"_qs,  u"cmdHide"_qs,
             u"cmdQuit"_qs,      u"dtpSunday"_qs };
     QCOMPARE(visited, expected);
+}
+
+void TestMainWindow::everyControlIsNamedForScreenReaders()
+{
+    SettingsStore store;
+    FakeClock clock(saturdayAt(12, 0, 0));
+    Reminder reminder(store, clock);
+    MainWindow w(reminder);
+    int reachable = 0;
+    for (QWidget *control : w.findChildren<QWidget *>()) {
+        const bool own = !control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_"_qs);
+        const bool clickable = qobject_cast<ClickableLabel *>(control) != nullptr;
+        if (!own || (control->focusPolicy() == Qt::NoFocus && !clickable))
+            continue;
+        ++reachable;
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        QVERIFY2(!control->accessibleDescription().isEmpty(), qPrintable(control->objectName()));
+    }
+    QCOMPARE(reachable, 7 + 7 + 1 + 2 + 2 + 2 + 2); // pickers, boxes, message, colours, help icons, buttons
+    QCOMPARE(w.picker(Sunday)->accessibleName(), u"Sunday alert time"_qs);
+    QCOMPARE(w.checkBox(Sunday)->accessibleName(), u"Work on Sunday"_qs);
 }
 
 void TestMainWindow::timerRunsFromCreation()
@@ -718,7 +741,7 @@ void TestMainWindow::closing_data()
     QTest::addColumn<bool>("tray");
     QTest::addColumn<QString>("how");
 
-    for (const QString &how : { u"close box"_qs, u"Hide button"_qs, u"Esc"_qs }) {
+    for (const QString &how : { u"close box"_qs, u"Hide button"_qs, u"Esc"_qs, u"Enter on the focused Hide"_qs }) {
         QTest::addRow("with a tray, the %s hides", qPrintable(how)) << true << how;
         QTest::addRow("without a tray, the %s minimises", qPrintable(how)) << false << how;
     }
@@ -745,6 +768,9 @@ void TestMainWindow::closing()
         QSpontaneKeyEvent::setSpontaneous(&event);
         QApplication::instance()->notify(&w, &event); // sendEvent() would clear the flag
         QVERIFY(!event.isAccepted());
+    } else if (how == u"Enter on the focused Hide") {
+        child<QPushButton>(w, u"cmdHide"_qs)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     } else if (how == u"Hide button") {
         QTest::mouseClick(child<QPushButton>(w, u"cmdHide"_qs), Qt::LeftButton);
     } else {

@@ -30,11 +30,14 @@ AlertWindow::AlertWindow(QWidget *parent)
     lblMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMain->setFont(Fonts::alertMessage());
     lblMain->setAutoFillBackground(false);
+    lblMain->setAccessibleName(QStringLiteral("Alert message"));
 
     // Created after the label, so it is drawn above it and stays clickable where they overlap.
     cmdOK = new QPushButton(QStringLiteral("Ok... I'll get ready now"), this);
-    cmdOK->setAutoDefault(false);
+    // Not the window's default button, but Enter, like Space, presses it while it has the focus.
+    cmdOK->setAutoDefault(true);
     cmdOK->setDefault(false);
+    cmdOK->setAccessibleDescription(QStringLiteral("Dismisses the alert."));
     Twips::place(cmdOK, QStringLiteral("cmdOK"), 990, 2040, kButtonWidth, kButtonHeight);
     connect(cmdOK, &QPushButton::clicked, this, &AlertWindow::cmdOK_Click);
     cmdOK->setFocus();

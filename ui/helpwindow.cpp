@@ -19,6 +19,7 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     Twips::place(cmdOK, QStringLiteral("cmdOK"), 2460, 1590, 915, 375);
+    cmdOK->setAccessibleDescription(QStringLiteral("Closes the help."));
     connect(cmdOK, &QPushButton::clicked, this, &HelpWindow::cmdOK_Click);
 
     lblMain = new MessageLabel(this);

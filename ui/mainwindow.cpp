@@ -61,6 +61,14 @@ QGroupBox *frame(const QString &caption, QWidget *parent)
     return box;
 }
 
+// What a screen reader speaks for a control.
+template<typename T> T *speak(T *control, const QString &name, const QString &description)
+{
+    control->setAccessibleName(name);
+    control->setAccessibleDescription(description);
+    return control;
+}
+
 // Captions are as wide as their text in the window's font. Where the stand-in for Arial runs a
 // pixel or two wider than the layout allows, the label grows rather than clip its last letters.
 void fitCaption(QLabel *label)
@@ -142,13 +150,16 @@ void MainWindow::createDays()
         picker->setTimeFormat(day == Sunday ? QStringLiteral("HH:mm") : TimePicker::localeTimeFormat());
         connect(picker, &TimePicker::valueChanged, this,
                 [this, day] { m_reminder.setAlertTime(day, this->picker(day)->value()); });
-        m_pickers[i] = picker;
+        m_pickers[i]
+            = speak(picker, QStringLiteral("%1 alert time").arg(name),
+                    QStringLiteral("The time of the alert on %1; only the hour and the minute count.").arg(name));
 
         auto *box = Twips::place(new WorkCheckBox(fraDays), QStringLiteral("chk") + name, 1830,
                                  row.pickerTop + kCheckBoxDrop, 225, 210);
         connect(box, &QCheckBox::clicked, this,
                 [this, day] { m_reminder.setWorkFlag(day, checkBox(day)->workFlag()); });
-        m_checkBoxes[i] = box;
+        m_checkBoxes[i] = speak(box, QStringLiteral("Work on %1").arg(name),
+                                QStringLiteral("Ticked, %1 is a working day and alerts at its time.").arg(name));
     }
 }
 
@@ -161,18 +172,21 @@ void MainWindow::createDisplayOptions()
 
     // Element 0 stands beside the message caption, element 1 in the times frame's caption line.
     const QPixmap helpIcon(QStringLiteral(":/help.png"));
-    const auto makeIcon = [&](int index, QWidget *parent, int left, int top) {
+    const auto makeIcon = [&](int index, QWidget *parent, int left, int top, const QString &topic) {
         auto *icon
             = Twips::place(new ClickableLabel(parent), QStringLiteral("imgHelp_%1").arg(index), left, top, 180, 180);
         icon->setPixmap(helpIcon);
+        speak(icon, QStringLiteral("Help on ") + topic, QStringLiteral("Opens the help on ") + topic + u'.');
         connect(icon, &ClickableLabel::clicked, this, [this, index] { imgHelp_Click(index); });
     };
-    makeIcon(0, Frame1, 1560, 240);
-    makeIcon(1, findChild<QGroupBox *>(QStringLiteral("fraDays")), 1170, 30);
+    makeIcon(0, Frame1, 1560, 240, QStringLiteral("variables in messages"));
+    makeIcon(1, findChild<QGroupBox *>(QStringLiteral("fraDays")), 1170, 30, QStringLiteral("inputting times"));
 
     txtMessage = Twips::place(new QLineEdit(QStringLiteral("Go to work because it's %time% on %day%."), Frame1),
                               QStringLiteral("txtMessage"), 90, 510, 4365, 315);
     txtMessage->setMaxLength(std::numeric_limits<int>::max());
+    speak(txtMessage, QStringLiteral("Message to display"),
+          QStringLiteral("The alert's message; %day%, %time% and %date% become the weekday, the time and the date."));
     connect(txtMessage, &QLineEdit::textChanged, this, [this](const QString &) {
         if (!m_loading)
             m_reminder.setMessage(txtMessage->text());
@@ -180,20 +194,25 @@ void MainWindow::createDisplayOptions()
 
     // Each colour is a swatch (element 0) and its caption (element 1); a click on either chooses.
     const auto makePair = [&](const QString &name, const QString &text, qint32 designColor, int swatchTop,
-                              int captionTop, int captionWidth, void (MainWindow::*handler)(int)) {
+                              int captionTop, int captionWidth, void (MainWindow::*handler)(int),
+                              const QString &description) {
         auto *swatch = Twips::place(new ColorSwatch(Frame1), name + QStringLiteral("_0"), 120, swatchTop, 285, 285);
         swatch->setOleColor(designColor);
         auto *label
             = Twips::place(new ColorSwatch(Frame1), name + QStringLiteral("_1"), 480, captionTop, captionWidth, 210);
         label->setText(text);
+        speak(swatch, text, description);
+        speak(label, text, description);
         connect(swatch, &ColorSwatch::clicked, this, [this, handler] { (this->*handler)(0); });
         connect(label, &ColorSwatch::clicked, this, [this, handler] { (this->*handler)(1); });
         return swatch;
     };
     lblFontColor = makePair(QStringLiteral("lblFontColor"), QStringLiteral("Font Color"), OleColor::kBlack, 870, 907,
-                            735, &MainWindow::lblFontColor_Click);
+                            735, &MainWindow::lblFontColor_Click,
+                            QStringLiteral("The colour of the alert's text; click to choose another."));
     lblBackColor = makePair(QStringLiteral("lblBackColor"), QStringLiteral("Background Color"), OleColor::kButtonFace,
-                            1200, 1230, 1290, &MainWindow::lblBackColor_Click);
+                            1200, 1230, 1290, &MainWindow::lblBackColor_Click,
+                            QStringLiteral("The colour behind the alert's text; click to choose another."));
 }
 
 void MainWindow::createButtons()
@@ -203,15 +222,21 @@ void MainWindow::createButtons()
     Picture1->setLineWidth(1);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/picture.png")));
+    speak(Picture1, QStringLiteral("Dorvane"), QStringLiteral("A town at sunrise: time to get ready for work."));
 
     auto *cmdHide
         = Twips::place(new QPushButton(QStringLiteral("Hide"), this), QStringLiteral("cmdHide"), 4140, 3810, 1485, 315);
-    // Esc answers Hide, as the Cancel button of a dialog would.
+    // Esc answers Hide, as the Cancel button of a dialog would. Enter, like Space, presses the
+    // focused button, as users of the original platform expect.
     cmdHide->setShortcut(QKeySequence(Qt::Key_Escape));
+    cmdHide->setAutoDefault(true);
+    speak(cmdHide, cmdHide->text(), QStringLiteral("Hides this window; Dorvane goes on in the notification area."));
     connect(cmdHide, &QPushButton::clicked, this, &MainWindow::cmdHide_Click);
 
     auto *cmdQuit
         = Twips::place(new QPushButton(QStringLiteral("Quit"), this), QStringLiteral("cmdQuit"), 5670, 3810, 1485, 315);
+    cmdQuit->setAutoDefault(true);
+    speak(cmdQuit, cmdQuit->text(), QStringLiteral("Ends Dorvane."));
     connect(cmdQuit, &QPushButton::clicked, this, &MainWindow::cmdQuit_Click);
 }
 
