@@ -5,6 +5,7 @@
 #include "reminder.h"
 #include "savenotice.h"
 #include "settingsstore.h"
+#include "singleinstance.h"
 #include "trayicon.h"
 #include "unixsignals.h"
 
@@ -22,6 +23,11 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("dorvane"));
     // The configuration window is hidden far more often than it is shown.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Before the store is read or an icon shown: a second copy only hands over and leaves.
+    SingleInstance instance;
+    if (instance.start() == SingleInstance::Outcome::HandedOver)
+        return 0;
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/dorvane-16.png"), QSize(16, 16));
@@ -46,6 +52,7 @@ int main(int argc, char *argv[])
     frmMain.setTrayAvailable(hasTray);
     QObject::connect(&tray, &TrayIcon::toggleRequested, &frmMain, &MainWindow::mnuConfig_Click);
     QObject::connect(&tray, &TrayIcon::exitRequested, &frmMain, &MainWindow::mnuExit_Click);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain, &MainWindow::showInFront);
     QObject::connect(&frmMain, &MainWindow::quitRequested, &app, [] { QCoreApplication::exit(0); });
 
     SaveNotice saveNotice(tray, &frmMain);

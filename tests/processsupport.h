@@ -3,6 +3,7 @@
 // For the tests that run the program, or the edit driver, as a process of its own.
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -11,11 +12,25 @@
 
 namespace ProcessSupport {
 
-/// The environment of a copy that keeps its settings under configHome and needs no display.
+/// The private runtime folder of copies started with environment(configHome), where the first
+/// of them listens for later starts.
+inline QString runtimeDirIn(const QString &configHome)
+{
+    return configHome + QStringLiteral("/runtime");
+}
+
+/// The environment of a copy that keeps its settings under configHome and needs no display. Its
+/// runtime folder is private too, so that it never hands over to a copy of another test or of the
+/// user.
 inline QProcessEnvironment environment(const QString &configHome)
 {
+    const QString runtimeDir = runtimeDirIn(configHome);
+    QDir().mkpath(runtimeDir);
+    // Qt expects a runtime folder that only its owner may enter.
+    QFile::setPermissions(runtimeDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return env;
 }

@@ -309,6 +309,11 @@ void MainWindow::mnuConfig_Click()
         hideWindow();
         return;
     }
+    showInFront();
+}
+
+void MainWindow::showInFront()
+{
     if (isMinimized())
         showNormal();
     else

@@ -59,6 +59,8 @@ signals:
 public slots:
     void tmrTest_Timer();
     void mnuConfig_Click();
+    /// Shows the window, restored and in front; unlike mnuConfig_Click it never hides it.
+    void showInFront();
     void mnuExit_Click();
     void cmdHide_Click();
     void cmdQuit_Click();
