@@ -62,11 +62,16 @@ int main(int argc, char *argv[])
 
     UnixSignals unixSignals;
     QObject::connect(&unixSignals, &UnixSignals::terminationRequested, &frmMain, &MainWindow::mnuExit_Click);
+    // A Windows logoff, and a logout under an X11 session manager, arrive as a request to commit
+    // data; every edit is already on disk, so ending as through the menu is all there is to do.
+    // A mere session checkpoint is sent as a save of state only (saveStateRequest), and goes on.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &MainWindow::mnuExit_Click);
+    // Windows may end the process once its end-of-session message returns, before exec() does; Qt
+    // says aboutToQuit just before that, and exactly once on every way out.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &reminder, [&reminder] { reminder.finish(); });
 
     tray.show();
     frmMain.Form_Load();
     frmMain.show();
-    const int status = QApplication::exec();
-    reminder.finish();
-    return status;
+    return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "unixsignals.h"
 
+#ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -63,3 +64,19 @@ void UnixSignals::readSignal()
         emit terminationRequested(byte);
     m_notifier->setEnabled(true);
 }
+
+#else
+
+// Windows has no such signals; its logoff reaches the program through the session manager instead.
+UnixSignals::UnixSignals(QObject *parent)
+    : QObject(parent)
+{
+}
+
+UnixSignals::~UnixSignals() = default;
+
+void UnixSignals::readSignal()
+{
+}
+
+#endif

@@ -5,7 +5,8 @@
 class QSocketNotifier;
 
 /// Turns SIGTERM, SIGINT and SIGHUP (logout, kill, Ctrl+C, a closed terminal) into a Qt signal on
-/// the main thread, so that the program can end through its ordinary exit path.
+/// the main thread, so that the program can end through its ordinary exit path. Where there are no
+/// such signals (Windows) it never emits and is not active.
 class UnixSignals : public QObject
 {
     Q_OBJECT

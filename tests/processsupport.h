@@ -41,6 +41,7 @@ inline QString storeFileIn(const QString &configHome)
     return configHome + QStringLiteral("/Dorvane/Dorvane.conf");
 }
 
+#ifdef Q_OS_UNIX
 /// Waits until process pid has a handler for signalNumber, read from the SigCgt mask in
 /// /proc/PID/status. Before that moment the signal would end it without any clean-up.
 inline bool waitUntilCatching(qint64 pid, int signalNumber, int timeoutMs = 10000)
@@ -63,5 +64,6 @@ inline bool waitUntilCatching(qint64 pid, int signalNumber, int timeoutMs = 1000
     }
     return false;
 }
+#endif
 
 } // namespace ProcessSupport

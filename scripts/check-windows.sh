@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Checks that every source still compiles for Windows, with the MinGW-w64 cross compiler against
+# the installed Qt headers. Nothing is linked: this catches POSIX headers and calls that are not
+# guarded, not a full Windows build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/packages.sh
+ensure_packages g++-mingw-w64-x86-64 qt6-base-dev
+
+cxx=x86_64-w64-mingw32-g++
+moc=/usr/lib/qt6/libexec/moc
+qt=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)
+qt=/usr/include/$qt/qt6
+
+# CMake builds these only if(UNIX).
+unix_only=(tests/tst_killsafety.cpp)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# MinGW ships a few POSIX headers that MSVC lacks; shadow them so that an unguarded include fails.
+mkdir "$work/posix-only" "$work/posix-only/sys"
+for h in unistd.h dirent.h pwd.h sys/file.h sys/socket.h sys/wait.h; do
+    echo "#error \"<$h> is POSIX only: guard it with Q_OS_UNIX\"" >"$work/posix-only/$h"
+done
+
+includes=(-I"$work/posix-only" -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" -I"$qt/QtWidgets" -I"$qt/QtTest"
+          -Icore -Iui -Iapp -Itests -Ifuzz -I"$work")
+defines=(-DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_TESTLIB_LIB
+         -DQT_NO_CAST_FROM_ASCII -DQT_NO_CAST_TO_ASCII -DQT_NO_CAST_FROM_BYTEARRAY
+         -DQT_NO_URL_CAST_FROM_STRING -DQT_NO_NARROWING_CONVERSIONS_IN_CONNECT -DQT_NO_FOREACH
+         -DQT_USE_QSTRINGBUILDER
+         -DEDITDRIVER='"editdriver.exe"' -DDORVANE_EXE='"Dorvane.exe"' -DSTOREWRITER='"storewriter.exe"')
+
+sources=()
+for f in core/*.cpp ui/*.cpp app/*.cpp tests/*.cpp fuzz/*.cpp bench/*.cpp bench/floor/*.cpp; do
+    [ -e "$f" ] || continue
+    [[ " ${unix_only[*]} " == *" $f "* ]] && continue
+    sources+=("$f")
+done
+
+# Tests that end in '#include "tst_x.moc"' need that file; moc's output is the same for any target.
+for f in "${sources[@]}"; do
+    if grep -q "^#include \"$(basename "${f%.cpp}").moc\"" "$f"; then
+        "$moc" "${defines[@]}" "${includes[@]}" "$f" -o "$work/$(basename "${f%.cpp}").moc"
+    fi
+done
+
+# The Linux Qt headers draw dllimport warnings from MinGW; only warnings in our own files are shown.
+own_warning='^(core|ui|app|tests|fuzz|bench)/[^:]+:[0-9]+:[0-9]+: warning'
+failed=0
+for f in "${sources[@]}"; do
+    if ! "$cxx" -std=c++20 -fsyntax-only -Wall -Wextra "${defines[@]}" "${includes[@]}" "$f" 2>"$work/log"; then
+        echo "FAIL $f"
+        cat "$work/log"
+        failed=$((failed + 1))
+    elif grep -qE "$own_warning" "$work/log"; then
+        echo "ok   $f (with warnings)"
+        grep -E "$own_warning" "$work/log"
+    else
+        echo "ok   $f"
+    fi
+done
+
+echo "${#sources[@]} files checked for Windows, $failed failed; not built there: ${unix_only[*]}"
+[ "$failed" -eq 0 ]
