@@ -62,10 +62,11 @@ int main(int argc, char *argv[])
 
     UnixSignals unixSignals;
     QObject::connect(&unixSignals, &UnixSignals::terminationRequested, &frmMain, &MainWindow::mnuExit_Click);
-    // A Windows logoff, and a logout under an X11 session manager, arrive as a request to commit
-    // data; every edit is already on disk, so ending as through the menu is all there is to do.
-    // A mere session checkpoint is sent as a save of state only (saveStateRequest), and goes on.
+#ifdef Q_OS_WIN
+    // A Windows logoff arrives as a request to commit data; every edit is already on disk, so
+    // ending as through the menu is all there is to do. Elsewhere logout sends SIGTERM.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &MainWindow::mnuExit_Click);
+#endif
     // Windows may end the process once its end-of-session message returns, before exec() does; Qt
     // says aboutToQuit just before that, and exactly once on every way out.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &reminder, [&reminder] { reminder.finish(); });
