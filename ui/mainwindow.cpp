@@ -90,8 +90,7 @@ MainWindow::MainWindow(Reminder &reminder, QWidget *parent)
     setFont(Fonts::window());
     setFixedSize(Twips::toPixels(7215), Twips::toPixels(4185));
     applyWindowFlags();
-    createDays();
-    createDisplayOptions();
+    createDisplayOptions(createDays());
     createButtons();
     for (QGroupBox *box : findChildren<QGroupBox *>()) {
         for (QWidget *child : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -132,7 +131,7 @@ void MainWindow::applyWindowFlags()
     setWindowFlags(flags);
 }
 
-void MainWindow::createDays()
+QGroupBox *MainWindow::createDays()
 {
     QGroupBox *fraDays
         = Twips::place(frame(QStringLiteral("Input Times      "), this), QStringLiteral("fraDays"), 30, 30, 2565, 4095);
@@ -149,21 +148,21 @@ void MainWindow::createDays()
             = Twips::place(new TimePicker(fraDays), QStringLiteral("dtp") + name, 90, row.pickerTop, 1335, 315);
         picker->setTimeFormat(day == Sunday ? QStringLiteral("HH:mm") : TimePicker::localeTimeFormat());
         connect(picker, &TimePicker::valueChanged, this,
-                [this, day] { m_reminder.setAlertTime(day, this->picker(day)->value()); });
+                [this, day, picker] { m_reminder.setAlertTime(day, picker->value()); });
         m_pickers[i]
             = speak(picker, QStringLiteral("%1 alert time").arg(name),
                     QStringLiteral("The time of the alert on %1; only the hour and the minute count.").arg(name));
 
         auto *box = Twips::place(new WorkCheckBox(fraDays), QStringLiteral("chk") + name, 1830,
                                  row.pickerTop + kCheckBoxDrop, 225, 210);
-        connect(box, &QCheckBox::clicked, this,
-                [this, day] { m_reminder.setWorkFlag(day, checkBox(day)->workFlag()); });
+        connect(box, &QCheckBox::clicked, this, [this, day, box] { m_reminder.setWorkFlag(day, box->workFlag()); });
         m_checkBoxes[i] = speak(box, QStringLiteral("Work on %1").arg(name),
                                 QStringLiteral("Ticked, %1 is a working day and alerts at its time.").arg(name));
     }
+    return fraDays;
 }
 
-void MainWindow::createDisplayOptions()
+void MainWindow::createDisplayOptions(QGroupBox *fraDays)
 {
     QGroupBox *Frame1
         = Twips::place(frame(QStringLiteral("Display Options"), this), QStringLiteral("Frame1"), 2640, 30, 4515, 1665);
@@ -180,7 +179,7 @@ void MainWindow::createDisplayOptions()
         connect(icon, &ClickableLabel::clicked, this, [this, index] { imgHelp_Click(index); });
     };
     makeIcon(0, Frame1, 1560, 240, QStringLiteral("variables in messages"));
-    makeIcon(1, findChild<QGroupBox *>(QStringLiteral("fraDays")), 1170, 30, QStringLiteral("inputting times"));
+    makeIcon(1, fraDays, 1170, 30, QStringLiteral("inputting times"));
 
     txtMessage = Twips::place(new QLineEdit(QStringLiteral("Go to work because it's %time% on %day%."), Frame1),
                               QStringLiteral("txtMessage"), 90, 510, 4365, 315);

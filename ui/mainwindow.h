@@ -11,6 +11,7 @@
 #include <array>
 
 class ColorSwatch;
+class QGroupBox;
 class QLineEdit;
 class Reminder;
 class TimePicker;
@@ -72,8 +73,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createDays();
-    void createDisplayOptions();
+    QGroupBox *createDays();
+    /// The help icon of the times sits in fraDays' caption line.
+    void createDisplayOptions(QGroupBox *fraDays);
     void createButtons();
     void applyWindowFlags();
     void hideWindow();
