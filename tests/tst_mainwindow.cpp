@@ -97,6 +97,18 @@ template<typename T> T *child(const QWidget &window, const QString &name)
     return control;
 }
 
+// A configuration window over a model, a store and a clock of its own.
+struct Window {
+    explicit Window(const QDateTime &now = saturdayAt(12, 0, 0))
+        : clock(now)
+    {
+    }
+    SettingsStore store;
+    FakeClock clock;
+    Reminder reminder { store, clock };
+    MainWindow w { reminder };
+};
+
 QLineEdit *txtMessage(const QWidget &window)
 {
     return child<QLineEdit>(window, u"txtMessage"_qs);
@@ -219,10 +231,8 @@ void TestMainWindow::controlGeometry()
     QFETCH(QString, container);
     QFETCH(QRect, twips);
 
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     auto *control = w.findChild<QWidget *>(name);
     QVERIFY2(control, qPrintable(name));
     QCOMPARE(control->parentWidget()->objectName(), container);
@@ -245,10 +255,8 @@ void TestMainWindow::controlGeometry()
 
 void TestMainWindow::windowAndCaptions()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
 
     QCOMPARE(w.objectName(), u"frmMain"_qs);
     QCOMPARE(w.windowTitle(), u"Dorvane: Configuration"_qs);
@@ -288,10 +296,8 @@ void TestMainWindow::windowAndCaptions()
 
 void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
     w.show();
     QApplication::setActiveWindow(&w);
@@ -313,10 +319,8 @@ void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
 
 void TestMainWindow::everyControlIsNamedForScreenReaders()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     int reachable = 0;
     for (QWidget *control : w.findChildren<QWidget *>()) {
         const bool own = !control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_"_qs);
@@ -334,10 +338,8 @@ void TestMainWindow::everyControlIsNamedForScreenReaders()
 
 void TestMainWindow::timerRunsFromCreation()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     QCOMPARE(reminder.timer()->objectName(), u"tmrTest"_qs);
     QCOMPARE(reminder.timer()->interval(), 30000);
     QVERIFY(reminder.timer()->isActive());
@@ -345,10 +347,8 @@ void TestMainWindow::timerRunsFromCreation()
 
 void TestMainWindow::firstStartOnAnEmptyStore()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
 
     for (int day = Sunday; day <= Saturday; ++day) {
@@ -360,7 +360,8 @@ void TestMainWindow::firstStartOnAnEmptyStore()
     QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->oleColor(), OleColor::kBlack);
     QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->oleColor(), OleColor::kButtonFace);
     QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->palette().color(QPalette::Window), QColor(Qt::black));
-    QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->palette().color(QPalette::Window),
+             QApplication::palette().color(QPalette::Button));
     QCOMPARE(txtMessage(w)->text(), u"Get ready for work because it is now %time% on %day%."_qs);
     QCOMPARE(reminder.displayOptions(), DisplayOptions());
     QCOMPARE(reminder.weekSchedule(), WeekSchedule());
@@ -377,10 +378,8 @@ void TestMainWindow::loadShowsStoredValuesAndWritesNothing()
     const QByteArray file = "[Options]\nSundayTime=07:30\nWorkSunday=1\nWorkMonday=2\nFontColor=255\n"
                             "BackColor=16777215\nMessage=\"<b>Up</b>, %day%\"\n";
     writeStoreFile(file);
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
 
     QCOMPARE(w.picker(Sunday)->time(), QTime(7, 30));
@@ -409,10 +408,8 @@ void TestMainWindow::checkBoxWritesThrough()
 {
     QFETCH(int, weekday);
     QFETCH(bool, keyboard);
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
     WorkCheckBox *box = w.checkBox(weekday);
     const auto click = [&] {
@@ -436,10 +433,8 @@ void TestMainWindow::checkBoxWritesThrough()
 void TestMainWindow::greyedFlagIsNotAWorkingDay()
 {
     writeStoreFile("[Options]\nMondayTime=7:05:00 AM\nWorkMonday=2\n");
-    SettingsStore store;
-    FakeClock clock(QDateTime(QDate(2026, 12, 7), QTime(7, 5, 10))); // a Monday
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture(QDateTime(QDate(2026, 12, 7), QTime(7, 5, 10))); // a Monday
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
 
     QCOMPARE(w.checkBox(Monday)->checkState(), Qt::PartiallyChecked);
@@ -458,10 +453,8 @@ void TestMainWindow::greyedFlagIsNotAWorkingDay()
 void TestMainWindow::pickerMinuteChangeIsStored()
 {
     writeStoreFile("[Options]\nSundayTime=7:30:00 AM\n");
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
     QCOMPARE(w.picker(Sunday)->text(), u"07:30"_qs);
 
@@ -476,10 +469,8 @@ void TestMainWindow::pickerMinuteChangeIsStored()
 void TestMainWindow::pickerCarriesDateAndSeconds()
 {
     writeStoreFile("[Options]\nMondayTime=12/5/2026 7:05:30 AM\n");
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
     QCOMPARE(w.picker(Monday)->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(7, 5, 30)));
 
@@ -492,10 +483,8 @@ void TestMainWindow::pickerCarriesDateAndSeconds()
 
 void TestMainWindow::messageWritesEveryKeystroke()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
 
     // Deleting the whole message stores it empty.
@@ -526,10 +515,8 @@ void TestMainWindow::failingEditIsReportedOnce_data()
 void TestMainWindow::failingEditIsReportedOnce()
 {
     QFETCH(bool, tray);
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     TrayIcon trayIcon;
     SaveNotice notice(trayIcon, &w);
     notice.setTrayPresent(tray);
@@ -574,10 +561,8 @@ void TestMainWindow::failingEditIsReportedOnce()
 void TestMainWindow::failingFirstStartWriteIsReported()
 {
     breakStore();
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     QSignalSpy spy(&w, &MainWindow::saveFailed);
     w.Form_Load();
     QCOMPARE(spy.count(), 1);
@@ -610,14 +595,13 @@ void TestMainWindow::colourChoice()
     QFETCH(QColor, chosen);
     QFETCH(QString, expected);
 
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
     const QString name = font ? u"lblFontColor_"_qs : u"lblBackColor_"_qs;
     const QString otherName = font ? u"lblBackColor_"_qs : u"lblFontColor_"_qs;
-    const std::array<ColorSwatch *, 2> pair = { child<ColorSwatch>(w, name + u'0'), child<ColorSwatch>(w, name + u'1') };
+    const std::array<ColorSwatch *, 2> pair
+        = { child<ColorSwatch>(w, name + u'0'), child<ColorSwatch>(w, name + u'1') };
     ColorSwatch *const other[] = { child<ColorSwatch>(w, otherName + u'0') };
     const qint32 before = pair[0]->oleColor();
     const qint32 otherBefore = other[0]->oleColor();
@@ -646,10 +630,8 @@ void TestMainWindow::colourChoice()
 
 void TestMainWindow::failingColourSaveShowsErrorBox()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.Form_Load();
     breakStore();
     const SaveResult failure = SettingsStore().save(kFontColorKey, u"255"_qs);
@@ -713,10 +695,8 @@ void TestMainWindow::tick()
     QFETCH(QString, expected);
 
     writeStoreFile(file);
-    SettingsStore store;
-    FakeClock clock(now);
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture(now);
+    auto &[store, clock, reminder, w] = fixture;
     w.setTrayAvailable(true);
     w.Form_Load();
     w.show();
@@ -752,10 +732,8 @@ void TestMainWindow::closing()
     QFETCH(bool, tray);
     QFETCH(QString, how);
 
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.setTrayAvailable(tray);
     QCOMPARE(w.windowType() == Qt::Tool, tray); // a tool window has no taskbar button
     w.Form_Load();
@@ -791,10 +769,8 @@ void TestMainWindow::closing()
 
 void TestMainWindow::programmaticCloseGoesAhead()
 {
-    SettingsStore store;
-    FakeClock clock(saturdayAt(12, 0, 0));
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
+    Window fixture;
+    auto &[store, clock, reminder, w] = fixture;
     w.setTrayAvailable(true);
     w.show();
     QVERIFY(w.close());

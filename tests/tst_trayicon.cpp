@@ -24,11 +24,22 @@ QDateTime someMorning()
 }
 
 // Wired as the program wires them.
-void connectTray(TrayIcon &tray, MainWindow &w)
-{
-    QObject::connect(&tray, &TrayIcon::toggleRequested, &w, &MainWindow::mnuConfig_Click);
-    QObject::connect(&tray, &TrayIcon::exitRequested, &w, &MainWindow::mnuExit_Click);
-}
+// A shown configuration window in tray mode, with its tray icon wired as the program wires it.
+struct TrayedWindow {
+    TrayedWindow()
+    {
+        w.setTrayAvailable(true);
+        w.Form_Load();
+        w.show();
+        QObject::connect(&tray, &TrayIcon::toggleRequested, &w, &MainWindow::mnuConfig_Click);
+        QObject::connect(&tray, &TrayIcon::exitRequested, &w, &MainWindow::mnuExit_Click);
+    }
+    SettingsStore store;
+    FakeClock clock { someMorning() };
+    Reminder reminder { store, clock };
+    MainWindow w { reminder };
+    TrayIcon tray;
+};
 } // namespace
 
 class TestTrayIcon : public QObject
@@ -123,15 +134,8 @@ void TestTrayIcon::menuItemsStateTheirIntent()
 
 void TestTrayIcon::toggleShowsAndHidesTheConfiguration()
 {
-    SettingsStore store;
-    FakeClock clock(someMorning());
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
-    w.setTrayAvailable(true);
-    w.Form_Load();
-    w.show();
-    TrayIcon tray;
-    connectTray(tray, w);
+    TrayedWindow fixture;
+    auto &[store, clock, reminder, w, tray] = fixture;
 
     tray.mnuConfig->trigger();
     QVERIFY(!w.isVisible());
@@ -145,15 +149,8 @@ void TestTrayIcon::toggleShowsAndHidesTheConfiguration()
 
 void TestTrayIcon::exitWithTheAlertOpenEndsTheProgram()
 {
-    SettingsStore store;
-    FakeClock clock(someMorning());
-    Reminder reminder(store, clock);
-    MainWindow w(reminder);
-    w.setTrayAvailable(true);
-    w.Form_Load();
-    w.show();
-    TrayIcon tray;
-    connectTray(tray, w);
+    TrayedWindow fixture;
+    auto &[store, clock, reminder, w, tray] = fixture;
     QSignalSpy quit(&w, &MainWindow::quitRequested);
 
     w.GoToWork(1);
