@@ -7,12 +7,13 @@
 #include "settingsstore.h"
 #include "singleinstance.h"
 #include "trayicon.h"
+#include "traymode.h"
 #include "unixsignals.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -42,21 +43,16 @@ int main(int argc, char *argv[])
     SystemClock clock;
     Reminder reminder(store, clock);
     TrayIcon tray;
-    const bool hasTray = TrayIcon::isSystemTrayAvailable();
-    if (!hasTray)
-        std::fputs("dorvane: no notification area on this desktop; the configuration window minimises "
-                   "instead of hiding.\n",
-                   stderr);
-
     MainWindow frmMain(reminder);
-    frmMain.setTrayAvailable(hasTray);
     QObject::connect(&tray, &TrayIcon::toggleRequested, &frmMain, &MainWindow::mnuConfig_Click);
     QObject::connect(&tray, &TrayIcon::exitRequested, &frmMain, &MainWindow::mnuExit_Click);
     QObject::connect(&instance, &SingleInstance::activationRequested, &frmMain, &MainWindow::showInFront);
     QObject::connect(&frmMain, &MainWindow::quitRequested, &app, [] { QCoreApplication::exit(0); });
 
     SaveNotice saveNotice(tray, &frmMain);
-    saveNotice.setTrayPresent(hasTray);
+    TrayMode trayMode(tray, frmMain, saveNotice);
+    // Checking for the tray with the alarm costs no wake-up of its own.
+    QObject::connect(reminder.timer(), &QTimer::timeout, &tray, &TrayIcon::recheck);
     QObject::connect(&frmMain, &MainWindow::saveFailed, &saveNotice, &SaveNotice::showFailure);
     QObject::connect(&frmMain, &MainWindow::saved, &saveNotice, &SaveNotice::showSaved);
 

@@ -718,26 +718,32 @@ void TestMainWindow::tick()
 
 void TestMainWindow::closing_data()
 {
+    QTest::addColumn<bool>("trayAtStart");
     QTest::addColumn<bool>("tray");
     QTest::addColumn<QString>("how");
 
     for (const QString &how : { u"close box"_qs, u"Hide button"_qs, u"Esc"_qs, u"Enter on the focused Hide"_qs }) {
-        QTest::addRow("with a tray, the %s hides", qPrintable(how)) << true << how;
-        QTest::addRow("without a tray, the %s minimises", qPrintable(how)) << false << how;
+        QTest::addRow("with a tray, the %s hides", qPrintable(how)) << true << true << how;
+        QTest::addRow("without a tray, the %s minimises", qPrintable(how)) << false << false << how;
     }
+    QTest::newRow("with a tray that came after start-up, the close box hides") << false << true << u"close box"_qs;
+    QTest::newRow("with the tray gone, the close box minimises") << true << false << u"close box"_qs;
 }
 
 void TestMainWindow::closing()
 {
+    QFETCH(bool, trayAtStart);
     QFETCH(bool, tray);
     QFETCH(QString, how);
 
     Window fixture;
     auto &[store, clock, reminder, w] = fixture;
-    w.setTrayAvailable(tray);
-    QCOMPARE(w.windowType() == Qt::Tool, tray); // a tool window has no taskbar button
+    w.setTrayAvailable(trayAtStart);
     w.Form_Load();
     w.show();
+    w.setTrayAvailable(tray);
+    QCOMPARE(w.windowType() == Qt::Tool, tray); // a tool window has no taskbar button
+    QTRY_VERIFY(w.isVisible());
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
 

@@ -1,9 +1,11 @@
 #include "alertwindow.h"
 #include "mainwindow.h"
 #include "reminder.h"
+#include "savenotice.h"
 #include "settingsstore.h"
 #include "testsupport.h"
 #include "trayicon.h"
+#include "traymode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +53,8 @@ private slots:
     void iconAndMenu();
     void activation_data();
     void activation();
-    void contextOpensTheMenu();
+    void trayComesAndGoes_data();
+    void trayComesAndGoes();
     void menuItemsStateTheirIntent();
     void toggleShowsAndHidesTheConfiguration();
     void exitWithTheAlertOpenEndsTheProgram();
@@ -81,8 +84,8 @@ void TestTrayIcon::iconAndMenu()
     QCOMPARE(items[2]->text(), u"Exit"_qs);
     // The default item is the one drawn in bold.
     QCOMPARE(tray.mnuPopUp->defaultAction(), tray.mnuConfig);
-    // The menu is ours to open; the platform's own context menu would bypass it.
-    QCOMPARE(tray.icon()->contextMenu(), nullptr);
+    // The platform opens the menu: a StatusNotifierItem host never passes the right click on.
+    QCOMPARE(tray.icon()->contextMenu(), tray.mnuPopUp);
 }
 
 void TestTrayIcon::activation_data()
@@ -109,14 +112,59 @@ void TestTrayIcon::activation()
     tray.mnuPopUp->close();
 }
 
-void TestTrayIcon::contextOpensTheMenu()
+void TestTrayIcon::trayComesAndGoes_data()
 {
+    QTest::addColumn<bool>("trayAtStart");
+    QTest::addColumn<bool>("hideFirst");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("minimized");
+
+    QTest::newRow("a tray that comes takes in a window minimised for want of one") << false << true << false << false;
+    QTest::newRow("a tray that comes leaves a shown window shown") << false << false << true << false;
+    QTest::newRow("a tray that goes brings a hidden window back minimised") << true << true << true << true;
+    QTest::newRow("a tray that goes leaves a shown window shown") << true << false << true << false;
+}
+
+void TestTrayIcon::trayComesAndGoes()
+{
+    QFETCH(bool, trayAtStart);
+    QFETCH(bool, hideFirst);
+    QFETCH(bool, visible);
+    QFETCH(bool, minimized);
+
+    SettingsStore store;
+    FakeClock clock { someMorning() };
+    Reminder reminder { store, clock };
+    MainWindow w { reminder };
     TrayIcon tray;
-    QVERIFY(!tray.mnuPopUp->isVisible());
-    tray.onActivated(QSystemTrayIcon::Context);
-    QTRY_VERIFY(tray.mnuPopUp->isVisible());
-    tray.mnuPopUp->close();
-    QTRY_VERIFY(!tray.mnuPopUp->isVisible());
+    bool present = trayAtStart;
+    tray.setAvailabilityProbe([&present] { return present; });
+    SaveNotice notice(tray, &w);
+    TrayMode mode(tray, w, notice);
+    QSignalSpy changes(&tray, &TrayIcon::availabilityChanged);
+    w.Form_Load();
+    w.show();
+    if (hideFirst)
+        w.cmdHide_Click();
+
+    tray.recheck();
+    QCOMPARE(changes.count(), 0);
+    present = !trayAtStart;
+    tray.recheck();
+    tray.recheck();
+    QCOMPARE(changes.count(), 1);
+
+    QTRY_COMPARE(w.isVisible(), visible);
+    QCOMPARE(w.isMinimized(), minimized);
+    QCOMPARE(w.windowType() == Qt::Tool, present); // a tool window has no taskbar button
+    // The notice goes where the user can now see it: a balloon from the tray, or else a box.
+    notice.showFailure(u"Dorvane"_qs, u"not saved"_qs);
+    QCOMPARE(notice.box() != nullptr, !present);
+    // Hiding now does what the new mode says.
+    if (w.isVisible() && !w.isMinimized()) {
+        w.cmdHide_Click();
+        QTRY_VERIFY(present ? !w.isVisible() : w.isMinimized());
+    }
 }
 
 void TestTrayIcon::menuItemsStateTheirIntent()

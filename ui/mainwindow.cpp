@@ -116,8 +116,28 @@ MainWindow::~MainWindow()
 
 void MainWindow::setTrayAvailable(bool available)
 {
+    if (available == m_trayAvailable)
+        return;
+    const bool everShown = testAttribute(Qt::WA_WState_ExplicitShowHide);
+    const bool shown = isVisible();
+    const bool minimized = isMinimized();
     m_trayAvailable = available;
+    // New window flags hide the window; it is shown again as it was where that still makes sense.
     applyWindowFlags();
+    if (!everShown)
+        return;
+    if (available) {
+        // A window minimised for want of a tray is, from now on, simply hidden in it.
+        if (minimized)
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+        else if (shown)
+            show();
+    } else if (!shown || minimized) {
+        // Without a tray a hidden window could not be got back.
+        showMinimized();
+    } else {
+        show();
+    }
 }
 
 void MainWindow::applyWindowFlags()

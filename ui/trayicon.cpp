@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QIcon>
 #include <QMenu>
 
@@ -30,7 +29,11 @@ TrayIcon::TrayIcon(QObject *parent)
     icon.addFile(QStringLiteral(":/dorvane-32.png"), QSize(32, 32));
     m_icon->setIcon(icon);
     m_icon->setToolTip(QString());
+    // Handed to the platform, the menu is exported over D-Bus to StatusNotifierItem hosts, which
+    // never pass the right click on, and is opened by Qt itself on an XEmbed tray.
+    m_icon->setContextMenu(mnuPopUp);
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
+    m_trayAvailable = m_probe();
 }
 
 // The icon goes before its menu.
@@ -42,6 +45,21 @@ TrayIcon::~TrayIcon()
 bool TrayIcon::isSystemTrayAvailable()
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayIcon::setAvailabilityProbe(std::function<bool()> probe)
+{
+    m_probe = std::move(probe);
+    m_trayAvailable = m_probe();
+}
+
+void TrayIcon::recheck()
+{
+    const bool available = m_probe();
+    if (available == m_trayAvailable)
+        return;
+    m_trayAvailable = available;
+    emit availabilityChanged(available);
 }
 
 void TrayIcon::show()
@@ -73,8 +91,6 @@ void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
         emit toggleRequested();
         break;
     case QSystemTrayIcon::Context:
-        mnuPopUp->popup(QCursor::pos());
-        break;
     case QSystemTrayIcon::MiddleClick:
     case QSystemTrayIcon::Unknown:
         break;

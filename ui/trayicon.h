@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -21,6 +22,11 @@ public:
     /// Whether the desktop has a notification area to put the icon in.
     static bool isSystemTrayAvailable();
 
+    /// Whether the notification area was there at the last check.
+    bool trayAvailable() const { return m_trayAvailable; }
+    /// Replaces how the notification area is looked for; tests stand in for a desktop's tray.
+    void setAvailabilityProbe(std::function<bool()> probe);
+
     void show();
     bool isVisible() const;
     /// A short non-modal notice from the icon.
@@ -36,14 +42,22 @@ public:
 signals:
     void toggleRequested();
     void exitRequested();
+    /// The notification area came or went since the last check.
+    void availabilityChanged(bool available);
 
 public slots:
     /// Click and double-click toggle the configuration window (some hosts send only one of the
-    /// two); the context gesture opens the menu at the mouse pointer. A double-click whose first
-    /// click was already reported as a click toggles only once.
+    /// two). A double-click whose first click was already reported as a click toggles only once.
+    /// The context gesture is the platform's: it opens mnuPopUp itself.
     void onActivated(QSystemTrayIcon::ActivationReason reason);
 
+    /// Looks for the notification area again. Qt says nothing when a panel starts or ends, and a
+    /// session's autostart often runs before its panel, so the program asks at every tick.
+    void recheck();
+
 private:
+    std::function<bool()> m_probe = &TrayIcon::isSystemTrayAvailable;
+    bool m_trayAvailable = false;
     QElapsedTimer m_sinceTrigger;
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
