@@ -126,15 +126,22 @@ void TestAlertWindow::coversThePrimaryScreen()
     AlertWindow *alert = f.w.alertWindow();
     QVERIFY(alert);
     QVERIFY(alert->isVisible());
+    QVERIFY(alert->isFullScreen());
+    QCOMPARE(alert->screen(), QGuiApplication::primaryScreen());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(alert->geometry(), screen);
-    const AlertLayout layout
-        = AlertWindow::layoutFor(Twips::fromPixels(screen.width()), Twips::fromPixels(screen.height()));
-    QCOMPARE(alert->cmdOK->geometry(), pixels(layout.button));
-    QCOMPARE(alert->lblMain->geometry(), pixels(layout.label));
-    // The button is drawn above the label and takes the clicks where they overlap.
-    QVERIFY(alert->lblMain->geometry().contains(alert->cmdOK->geometry()));
-    QCOMPARE(alert->childAt(alert->cmdOK->geometry().center()), alert->cmdOK);
+
+    // The controls follow the size granted, such as the area below a panel that will not be covered.
+    for (const QSize granted : { screen.size(), QSize(screen.width(), screen.height() - 32) }) {
+        alert->resize(granted);
+        const AlertLayout layout
+            = AlertWindow::layoutFor(Twips::fromPixels(granted.width()), Twips::fromPixels(granted.height()));
+        QCOMPARE(alert->cmdOK->geometry(), pixels(layout.button));
+        QCOMPARE(alert->lblMain->geometry(), pixels(layout.label));
+        // The button is drawn above the label and takes the clicks where they overlap.
+        QVERIFY(alert->lblMain->geometry().contains(alert->cmdOK->geometry()));
+        QCOMPARE(alert->childAt(alert->cmdOK->geometry().center()), alert->cmdOK);
+    }
 }
 
 void TestAlertWindow::lookAndFocus()

@@ -77,13 +77,21 @@ QString AlertWindow::text() const
     return lblMain->message();
 }
 
-void AlertWindow::fitToScreen(const QScreen *screen)
+void AlertWindow::showOnScreen(QScreen *screen)
 {
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    setGeometry(area);
-    const AlertLayout layout = layoutFor(Twips::fromPixels(area.width()), Twips::fromPixels(area.height()));
+    if (screen) {
+        setScreen(screen);
+        // Where a window manager honours placement, the window is there before it is made full
+        // screen, so that it fills this monitor and not the one under the pointer.
+        setGeometry(screen->geometry());
+    }
+    showFullScreen();
+}
+
+void AlertWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const AlertLayout layout = layoutFor(Twips::fromPixels(width()), Twips::fromPixels(height()));
     const auto toRect = [](const QRectF &r) { return Twips::rect(r.left(), r.top(), r.width(), r.height()); };
     cmdOK->setGeometry(toRect(layout.button));
     lblMain->setGeometry(toRect(layout.label));

@@ -32,12 +32,18 @@ public:
     /// The message exactly as composed; CR LF shows as a line break.
     void setText(const QString &text);
     QString text() const;
-    /// Covers the screen, which need not start at (0, 0), and lays the controls out for its size.
-    void fitToScreen(const QScreen *screen);
+    /// Shows the window full screen on the given screen, which need not start at (0, 0). Full
+    /// screen is the one request that every window manager and Wayland compositor grants: a
+    /// window may neither place itself nor keep itself above others there.
+    void showOnScreen(QScreen *screen);
 
     QPushButton *cmdOK = nullptr;
     MessageLabel *lblMain = nullptr;
 
 public slots:
     void cmdOK_Click();
+
+protected:
+    /// The controls follow the size actually granted, which a desktop may still change.
+    void resizeEvent(QResizeEvent *event) override;
 };

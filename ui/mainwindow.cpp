@@ -305,8 +305,7 @@ void MainWindow::GoToWork(qint16 IsItSaturday)
     const QPalette palette = QApplication::palette();
     m_alert->setColors(resolveOleColor(options.backColor, palette), resolveOleColor(options.fontColor, palette));
     m_alert->setText(composeAlertText(options.messageTemplate, m_reminder.now(), QLocale(), IsItSaturday));
-    m_alert->fitToScreen(QGuiApplication::primaryScreen());
-    m_alert->show();
+    m_alert->showOnScreen(QGuiApplication::primaryScreen());
     m_alert->raise();
     m_alert->activateWindow();
 }
