@@ -1,0 +1,149 @@
+# Desktop checks: drive the real Dorvane program on a real desktop, black-box.
+# Sourced by the scripts beside it. It can build the checkout, starts a private X server with a window manager and
+# a tray host, and offers helpers to run the program against a private settings store and a faked clock, find its
+# windows, take screenshots and read text off them.
+# DORVANE_SHOTS=folder  keeps the screenshots that the scripts name there.
+set -u
+ACC_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+SRC=$(cd "$ACC_DIR/../.." && pwd)
+# ctest runs the widget tests offscreen; these run on the desktop they start.
+unset QT_QPA_PLATFORM
+BUILD=${ACC_BUILD:-/tmp/dorvane-desktop-build}
+SCREEN_W=${SCREEN_W:-1024}
+SCREEN_H=${SCREEN_H:-768}
+WORK=$(mktemp -d /tmp/dorvane-acc.XXXXXX)
+PIDS=()
+
+acc_cleanup() {
+  for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null; done
+  sleep 0.3
+  for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
+  rm -rf "$WORK"
+}
+trap acc_cleanup EXIT
+
+say() { echo "$*"; }
+fail() { echo "FAIL: $*"; exit 1; }
+
+# Build the program; prints the path of the executable.
+acc_build() {
+  if [ ! -f "$SRC/CMakeLists.txt" ]; then fail "no CMakeLists.txt in the checkout"; fi
+  cmake -S "$SRC" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >"$WORK/configure.log" 2>&1 || { tail -5 "$WORK/configure.log"; fail "cmake configure failed"; }
+  cmake --build "$BUILD" -j2 >"$WORK/build.log" 2>&1 || { tail -15 "$WORK/build.log"; fail "build failed"; }
+  local exe
+  exe=$(find "$BUILD" -type f -perm -u+x \( -name dorvane -o -name Dorvane \) | head -n 1)
+  [ -n "$exe" ] || fail "no executable named dorvane in the build"
+  echo "$exe"
+}
+
+# Start Xvfb, openbox and trayer on a free display.
+acc_display() {
+  local d
+  for d in $(seq 70 99); do
+    [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || break
+  done
+  Xvfb ":$d" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  PIDS+=($!)
+  export DISPLAY=":$d"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  export XDG_RUNTIME_DIR="$WORK/run"; mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  if [ "${ACC_NO_WM:-0}" != 1 ]; then openbox >"$WORK/openbox.log" 2>&1 & PIDS+=($!); fi
+  if [ "${ACC_NO_TRAY:-0}" != 1 ]; then trayer --edge top --align right --widthtype pixel --width 64 >"$WORK/trayer.log" 2>&1 & PIDS+=($!); fi
+  sleep 0.7
+}
+
+# A private settings store: writes the given KEY=TEXT lines under [Options].
+acc_store() {
+  export XDG_CONFIG_HOME="$WORK/config"
+  mkdir -p "$XDG_CONFIG_HOME/Dorvane"
+  STORE="$XDG_CONFIG_HOME/Dorvane/Dorvane.conf"
+  if [ "$#" -gt 0 ]; then
+    { echo "[Options]"; for kv in "$@"; do echo "$kv"; done; } > "$STORE"
+  fi
+}
+
+faketime_lib() { dpkg -L libfaketime 2>/dev/null | grep -m1 'libfaketimeMT\.so'; }
+
+# Start the program; FAKE_TIME (e.g. "2026-12-05 07:05:20") fakes the wall clock, with timers on the real one.
+acc_start() {
+  local exe=$1
+  if [ -n "${FAKE_TIME:-}" ]; then
+    LD_PRELOAD=$(faketime_lib) FAKETIME="@$FAKE_TIME" \
+      FAKETIME_DONT_FAKE_MONOTONIC=1 LC_ALL=${ACC_LC:-en_US.UTF-8} LANG=${ACC_LC:-en_US.UTF-8} \
+      "$exe" >"$WORK/app.log" 2>&1 &
+  else
+    LC_ALL=${ACC_LC:-en_US.UTF-8} LANG=${ACC_LC:-en_US.UTF-8} "$exe" >"$WORK/app.log" 2>&1 &
+  fi
+  APP=$!
+  PIDS+=($APP)
+}
+
+app_alive() { kill -0 "$APP" 2>/dev/null; }
+
+# The visible top-level windows of the program, one "id x y w h name" per line.
+app_windows() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$APP" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+    echo "$w $X $Y $WIDTH $HEIGHT $(xdotool getwindowname "$w" 2>/dev/null)"
+  done
+}
+
+# Wait up to N seconds for a visible window covering the whole screen; prints its id.
+wait_alert() {
+  local n=$1 t
+  for t in $(seq $((n * 2))); do
+    local line
+    line=$(app_windows | awk -v W="$SCREEN_W" -v H="$SCREEN_H" '$4>=W && $5>=H {print $1; exit}')
+    [ -n "$line" ] && { echo "$line"; return 0; }
+    sleep 0.5
+  done
+  return 1
+}
+
+# Wait for a visible window whose title matches; prints its id.
+wait_window() {
+  local title=$1 n=${2:-10} t w
+  for t in $(seq $((n * 4))); do
+    w=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.25
+  done
+  return 1
+}
+
+shot() { import -window root "$1" 2>/dev/null; }
+# keep_shot FILE NAME: a copy of a screenshot into DORVANE_SHOTS, if set.
+keep_shot() { [ -n "${DORVANE_SHOTS:-}" ] && mkdir -p "$DORVANE_SHOTS" && cp "$1" "$DORVANE_SHOTS/$2"; return 0; }
+
+# OCR of a picture, scaled up for small type; prints the text on one line.
+ocr() {
+  local img=$1 scale=${2:-100}
+  convert "$img" -resize "${scale}%" "$WORK/ocr.png" 2>/dev/null
+  tesseract "$WORK/ocr.png" - 2>/dev/null | tr '\n' ' ' | tr -s ' '
+}
+
+# Colour of one pixel of a picture as "r,g,b".
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info: 2>/dev/null; }
+
+# Wait up to N seconds for the first visible window of the program; prints its id.
+wait_any_window() {
+  local n=$1 t w
+  for t in $(seq $((n * 4))); do
+    w=$(app_windows | awk '$4>100 && $5>50 {print $1; exit}')
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.25
+  done
+  return 1
+}
+
+# Wait up to N seconds for a visible window of the program other than window $2 (the alert, in whatever size it has).
+wait_other_window() {
+  local n=$1 first=$2 t w
+  for t in $(seq $((n * 2))); do
+    w=$(app_windows | awk -v f="$first" '$1!=f && $4>100 && $5>50 {print $1; exit}')
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.5
+  done
+  return 1
+}

@@ -1,0 +1,272 @@
+#!/usr/bin/env bash
+# Tray check: Dorvane's tray icon under a real StatusNotifierItem host, the Status Tray plugin of xfce4-panel 4.18
+# (XFCE's host; KDE Plasma, LXQt and GNOME's AppIndicator extension speak the same D-Bus protocol).
+# Qt 6 takes its D-Bus tray (SNI) when a StatusNotifierWatcher is on the session bus at start-up, otherwise the
+# XEmbed tray, so the host and the program share one private session bus, and the program starts after the watcher.
+# Needs: apt-get install --no-install-recommends xfce4-panel xfconf   (plus what lib.sh needs)
+# Usage, in a checkout: bash tests/desktop/sni.sh [path/to/dorvane]
+#   without a path, the checkout is built first
+#   SNI_MODE=xembed   control run: same host and steps, but the program sees no session bus and embeds by XEmbed
+# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when the host could not be started.
+ACC_NO_TRAY=1
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+SNI_MODE=${SNI_MODE:-sni}
+FAILS=0
+TITLE='Dorvane: Configuration'
+START=$(date +%s)
+
+step() { # step PASS|FAIL "what" ["why"]
+  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
+  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
+}
+
+# Kill in reverse order of start, give them two seconds, then make sure, and reap.
+acc_cleanup() {
+  local i p
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
+  for _ in $(seq 20); do
+    p=0; for i in "${PIDS[@]}"; do kill -0 "$i" 2>/dev/null && p=1; done
+    [ "$p" = 0 ] && break; sleep 0.1
+  done
+  for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$WORK"
+}
+
+for tool in xfce4-panel dbus-daemon gdbus xdotool import convert compare tesseract Xvfb openbox; do
+  command -v "$tool" >/dev/null || { echo "sni.sh: $tool is missing (apt-get install --no-install-recommends xfce4-panel xfconf)"; exit 77; }
+done
+XFCONFD=$(command -v xfconfd || ls /usr/lib/*/xfce4/xfconf/xfconfd 2>/dev/null | head -n 1)
+[ -x "$XFCONFD" ] || { echo "sni.sh: xfconfd is missing (apt-get install --no-install-recommends xfconf)"; exit 77; }
+
+EXE=${1:-}
+if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+acc_display
+
+# --- D-Bus helpers ---------------------------------------------------------------------------------------------
+dbus_call() { gdbus call --session --timeout 3 "$@" 2>/dev/null; }
+has_owner() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner "$1" | grep -q true; }
+bus_pid() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | grep -o '[0-9]\+' | tail -n 1; }
+# The watcher's items, one "service path" per line.
+sni_items() {
+  dbus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems | grep -o "'[^']*'" | tr -d "'" |
+    while read -r it; do
+      case $it in */*) echo "${it%%/*} /${it#*/}" ;; *) echo "$it /StatusNotifierItem" ;; esac
+    done
+}
+# The program's item as "service path", if registered.
+app_item() {
+  local svc path
+  while read -r svc path; do
+    [ "$(bus_pid "$svc")" = "$APP" ] && { echo "$svc $path"; return 0; }
+  done < <(sni_items)
+  return 1
+}
+
+# --- the host: a private session bus, xfconfd, and a panel with only a spacer and the Status Tray -----------
+XFCE="$WORK/xfce"
+mkdir -p "$XFCE/xfce4/xfconf/xfce-perchannel-xml" "$WORK/cache" "$WORK/data"
+cat >"$WORK/bus.conf" <<'EOF'
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>
+</busconfig>
+EOF
+cat >"$XFCE/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="icon-size" type="uint" value="16"/>
+      <property name="size" type="uint" value="26"/>
+      <property name="plugin-ids" type="array"><value type="int" value="1"/><value type="int" value="2"/></property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="separator">
+      <property name="expand" type="bool" value="true"/>
+      <property name="style" type="uint" value="0"/>
+    </property>
+    <property name="plugin-2" type="string" value="systray">
+      <property name="square-icons" type="bool" value="true"/>
+    </property>
+  </property>
+</channel>
+EOF
+# No service directories in bus.conf: nothing is started behind the script's back (xfconfd is started here).
+dbus-daemon --config-file="$WORK/bus.conf" --nofork --address="unix:path=$WORK/bus" >"$WORK/dbus.log" 2>&1 &
+PIDS+=($!)
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus" NO_AT_BRIDGE=1
+for _ in $(seq 50); do [ -S "$WORK/bus" ] && break; sleep 0.1; done
+host_env=(XDG_CONFIG_HOME="$XFCE" XDG_CACHE_HOME="$WORK/cache" XDG_DATA_HOME="$WORK/data" GSETTINGS_BACKEND=memory)
+env "${host_env[@]}" "$XFCONFD" >"$WORK/xfconfd.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 50); do has_owner org.xfce.Xfconf && break; sleep 0.1; done
+env "${host_env[@]}" xfce4-panel --disable-wm-check >"$WORK/panel.log" 2>&1 &
+PANEL=$!
+PIDS+=($PANEL)
+for _ in $(seq 100); do has_owner org.kde.StatusNotifierWatcher && break; sleep 0.1; done
+if ! has_owner org.kde.StatusNotifierWatcher; then
+  step FAIL "host: xfce4-panel's Status Tray owns org.kde.StatusNotifierWatcher" "$(tail -n 3 "$WORK/panel.log" | tr '\n' ' ')"
+  exit 77
+fi
+# The tray runs in a plugin process that the panel starts; it is ours to end too.
+WRAPPER=$(bus_pid org.kde.StatusNotifierWatcher)
+[ -n "$WRAPPER" ] && [ "$(ps -o ppid= -p "$WRAPPER" | tr -d ' ')" = "$PANEL" ] && PIDS+=($WRAPPER)
+say "host: xfce4-panel $(xfce4-panel --version 2>/dev/null | grep -o '[0-9]\+\.[0-9.]*' | head -n 1), its Status Tray is the StatusNotifierWatcher (mode $SNI_MODE)"
+
+# The panel as it is before the program starts (once drawn: no longer the black of the bare screen).
+for _ in $(seq 40); do
+  sleep 0.25; shot "$WORK/before.png"
+  [ "$(pixel "$WORK/before.png" $((SCREEN_W / 2)) 5)" != "0,0,0" ] && break
+done
+sleep 0.5; shot "$WORK/before.png"
+convert "$WORK/before.png" -crop "${SCREEN_W}x30+0+0" +repage "$WORK/strip0.png"
+# How many pixels of the panel strip differ from before the program started.
+panel_changes() {
+  shot "$WORK/now.png"
+  convert "$WORK/now.png" -crop "${SCREEN_W}x30+0+0" +repage "$WORK/strip1.png"
+  compare -metric AE -fuzz 8% "$WORK/strip0.png" "$WORK/strip1.png" null: 2>&1 | grep -o '^[0-9]*'
+}
+
+# --- the program ---------------------------------------------------------------------------------------------
+acc_store
+if [ "$SNI_MODE" = xembed ]; then
+  DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-bus" acc_start "$EXE"
+else
+  acc_start "$EXE"
+fi
+
+ITEM=
+if [ "$SNI_MODE" != xembed ]; then
+  for _ in $(seq 40); do ITEM=$(app_item) && break; sleep 0.25; done
+  if [ -n "$ITEM" ]; then
+    MENU=$(dbus_call -d "${ITEM% *}" -o "${ITEM#* }" -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem Menu |
+      grep -o "'[^']*'" | tr -d "'")
+    step PASS "icon registered as a StatusNotifierItem ($ITEM, Menu=$MENU)"
+  else
+    step FAIL "icon registered as a StatusNotifierItem" "the watcher lists: $(sni_items | tr '\n' ' ')"
+  fi
+fi
+
+# Find the icon as a user would: what appeared on the panel since the program started.
+ICON=
+for _ in $(seq 20); do
+  shot "$WORK/after.png"
+  ICON=$(convert "$WORK/strip0.png" \( "$WORK/after.png" -crop "${SCREEN_W}x30+0+0" +repage \) -compose difference \
+    -composite -threshold 8% -trim -format '%w %h %X %Y' info: 2>/dev/null)
+  set -- $ICON
+  [ "$#" = 4 ] && [ "$1" -ge 8 ] && [ "$1" -le 40 ] && [ "$2" -ge 8 ] && [ "$2" -le 30 ] && break
+  ICON=; sleep 0.25
+done
+if [ -z "$ICON" ]; then
+  step FAIL "icon shown on the panel" "nothing icon-sized appeared on the panel"
+  echo "sni.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"; exit 1
+fi
+set -- $ICON
+IX=$(($3 + $1 / 2)) IY=$(($4 + $2 / 2))
+step PASS "icon shown on the panel (${1}x$2 at ${3#+},${4#+})"
+if [ "$SNI_MODE" = xembed ]; then # the control run looks once, with the icon already on the panel
+  ITEM=$(app_item)
+  [ -z "$ITEM" ] && step PASS "control: no SNI item, the program uses the XEmbed tray" ||
+    step FAIL "control: no SNI item, the program uses the XEmbed tray" "registered $ITEM"
+fi
+
+window_shown() { app_windows | grep -q " $TITLE\$"; }
+# Wait up to N seconds for the configuration window to be shown (1) or hidden (0).
+wait_shown() {
+  local want=$1 n=$2
+  for _ in $(seq $((n * 4))); do
+    if window_shown; then [ "$want" = 1 ] && return 0; else [ "$want" = 0 ] && return 0; fi
+    sleep 0.25
+  done
+  return 1
+}
+state_word() { [ "$1" = 1 ] && echo shown || echo hidden; }
+# toggle_step "how": the configuration window must change state within 3 s of the action just done.
+toggle_step() {
+  local how=$1 what
+  what="$how: configuration window $(state_word "$was") -> $(state_word $((1 - was)))"
+  if wait_shown $((1 - was)) 3; then step PASS "$what"; else step FAIL "$what" "it stayed $(state_word "$was")"; fi
+}
+
+for _ in 1 2; do
+  window_shown && was=1 || was=0
+  xdotool mousemove "$IX" "$IY" click 1
+  toggle_step "left click"
+  sleep 0.6 # apart from a double-click
+done
+
+# Right click, then read what popped up near the icon (the part of the top-right corner that changed):
+# sets MENU_TEXT and the centres CONF_XY and EXIT_XY of the items.
+MX0=$((IX > 400 ? IX - 400 : 0))
+open_menu() {
+  local box
+  CONF_XY= EXIT_XY= MENU_TEXT=
+  shot "$WORK/premenu.png"
+  xdotool mousemove "$IX" "$IY" click 3
+  for _ in 1 2 3 4; do
+    sleep 0.5
+    shot "$WORK/menu.png"
+    box=$(convert "$WORK/premenu.png" "$WORK/menu.png" -crop "$((SCREEN_W - MX0))x240+$MX0+0" +repage \
+      -compose difference -composite -threshold 8% -trim -format '%w %h %X %Y' info: 2>/dev/null)
+    set -- $box
+    [ "$#" = 4 ] || continue
+    # the changed box, 4 pixels wider on every side, in screen coordinates
+    local bx=$((MX0 + ${3#+} - 4)) by=$((${4#+} - 4)) bw=$(($1 + 8)) bh=$(($2 + 8))
+    [ $by -lt 0 ] && by=0
+    convert "$WORK/menu.png" -crop "${bw}x$bh+$bx+$by" +repage -resize 300% "$WORK/menu3.png" 2>/dev/null
+    tesseract "$WORK/menu3.png" - tsv 2>/dev/null >"$WORK/menu.tsv"
+    MENU_TEXT=$(awk -F'\t' 'NR > 1 && $12 ~ /[A-Za-z]/ {printf "%s ", $12}' "$WORK/menu.tsv")
+    CONF_XY=$(awk -F'\t' -v x0="$bx" -v y0="$by" '$12 == "Configure" {printf "%d %d", x0 + ($7 + $9 / 2) / 3, y0 + ($8 + $10 / 2) / 3; exit}' "$WORK/menu.tsv")
+    EXIT_XY=$(awk -F'\t' -v x0="$bx" -v y0="$by" '$12 == "Exit" {printf "%d %d", x0 + ($7 + $9 / 2) / 3, y0 + ($8 + $10 / 2) / 3; exit}' "$WORK/menu.tsv")
+    [ -n "$CONF_XY" ] && [ -n "$EXIT_XY" ] && return 0
+  done
+  cp "$WORK/menu.png" "/tmp/dorvane-sni-menu-$$.png" 2>/dev/null && MENU_TEXT="$MENU_TEXT(screenshot /tmp/dorvane-sni-menu-$$.png)"
+  xdotool key Escape # close whatever the host showed instead
+  sleep 0.3
+  return 1
+}
+
+if open_menu; then
+  step PASS "right click: popup menu with Configure and Exit"
+  keep_shot "$WORK/menu.png" "sni-$SNI_MODE-menu.png"
+  window_shown && was=1 || was=0
+  xdotool mousemove $CONF_XY click 1
+  toggle_step "menu Configure"
+  if open_menu; then
+    xdotool mousemove $EXIT_XY click 1
+    ended=0
+    for _ in $(seq 40); do app_alive || { ended=1; break; }; sleep 0.25; done
+    [ $ended = 1 ] && step PASS "menu Exit: the program ends" || step FAIL "menu Exit: the program ends" "still running 10 s later"
+  else
+    step FAIL "menu Exit: the program ends" "the second right click showed no menu; saw: $MENU_TEXT"
+  fi
+else
+  step FAIL "right click: popup menu with Configure and Exit" "saw: ${MENU_TEXT:-nothing}"
+  step FAIL "menu Configure: toggles the configuration window" "no menu to pick it from"
+  step FAIL "menu Exit: the program ends" "no menu to pick it from"
+fi
+
+if ! app_alive; then
+  gone=0
+  for _ in $(seq 12); do
+    [ "$(panel_changes)" = 0 ] && { [ -z "$ITEM" ] || ! sni_items | grep -q "^${ITEM% *} "; } && { gone=1; break; }
+    sleep 0.25
+  done
+  [ $gone = 1 ] && step PASS "icon leaves the panel with the program" ||
+    step FAIL "icon leaves the panel with the program" "$(panel_changes) pixels still differ; the watcher lists: $(sni_items | tr '\n' ' ')"
+fi
+
+echo "sni.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
+[ "$FAILS" = 0 ]
