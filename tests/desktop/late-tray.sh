@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Late tray check: Dorvane started before its tray, as a login autostart often is, then the tray going away again.
+# Xvfb with openbox; trayer (an XEmbed tray) is started 3 s after the program and ended once the window has gone
+# into it. The program checks for the tray at each 30-second tick.
+# Steps: without a tray the window is a normal one (taskbar button); once the tray comes, the icon docks, the window
+# leaves the taskbar and the close box hides it; once the tray goes, the window comes back minimised, taskbar
+# button and all; SIGTERM ends the program with status 0.
+# Usage, in a checkout: bash tests/desktop/late-tray.sh [path/to/dorvane]
+#   without a path, the checkout is built first
+# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a tool is missing.
+ACC_NO_TRAY=1
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+FAILS=0
+TITLE='Dorvane: Configuration'
+START=$(date +%s)
+
+step() { # step PASS|FAIL "what" ["why"]
+  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
+  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
+}
+
+for tool in Xvfb openbox trayer xdotool xprop; do
+  command -v "$tool" >/dev/null || { echo "late-tray.sh: $tool is missing (apt-get install xvfb openbox trayer xdotool x11-utils)"; exit 77; }
+done
+EXE=${1:-}
+if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+acc_display
+acc_store
+acc_start "$EXE"
+
+# The configuration window's id, shown or not.
+config_window() { xdotool search --pid "$APP" --name "^$TITLE\$" 2>/dev/null | head -n 1; }
+# "normal" or "skip-taskbar", from what the window asks of the window manager.
+taskbar() { xprop -id "$1" _NET_WM_STATE _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q 'SKIP_TASKBAR\|_NET_WM_WINDOW_TYPE_UTILITY' && echo skip-taskbar || echo normal; }
+# "Normal", "Iconic" (minimised) or "Withdrawn" (hidden).
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}' | grep . || echo Withdrawn; }
+# Wait up to N seconds for the program to say TEXT on stderr.
+wait_said() { local n=$1 text=$2; for _ in $(seq $((n * 4))); do grep -qF "$text" "$WORK/app.log" && return 0; sleep 0.25; done; return 1; }
+# Wait up to N seconds for the window to reach a state.
+wait_state() { local n=$1 want=$2; for _ in $(seq $((n * 4))); do [ "$(wm_state "$(config_window)")" = "$want" ] && return 0; sleep 0.25; done; return 1; }
+
+W=
+for _ in $(seq 40); do W=$(config_window); [ -n "$W" ] && [ "$(wm_state "$W")" = Normal ] && break; sleep 0.25; done
+if [ -n "$W" ] && [ "$(taskbar "$W")" = normal ] && grep -qF 'no notification area' "$WORK/app.log"; then
+  step PASS "no tray at start: a normal window with a taskbar button, and the program says so"
+else
+  step FAIL "no tray at start: a normal window with a taskbar button" "window ${W:-none}, $(taskbar "${W:-0}"); said: $(tr '\n' ' ' <"$WORK/app.log")"
+fi
+
+sleep 3
+trayer --edge top --align right --widthtype pixel --width 64 >"$WORK/trayer.log" 2>&1 &
+TRAYER=$!
+PIDS+=($TRAYER)
+if wait_said 40 'a notification area appeared'; then
+  step PASS "the tray comes: the program says so at its next check ($(($(date +%s) - START)) s after start)"
+else
+  step FAIL "the tray comes: the program says so at its next check" "said: $(tr '\n' ' ' <"$WORK/app.log")"
+fi
+sleep 1
+W=$(config_window)
+ICON=$(xdotool search --pid "$APP" 2>/dev/null | while read -r w; do
+  eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)"; [ "${WIDTH:-0}" -le 48 ] && [ "$Y" -lt 40 ] && [ "$X" -gt 900 ] && echo "$w"
+done | head -n 1)
+[ -n "$ICON" ] && step PASS "the icon docks in the tray" || step FAIL "the icon docks in the tray" "no small window of the program at the top right"
+if [ "$(wm_state "$W")" = Normal ] && [ "$(taskbar "$W")" = skip-taskbar ]; then
+  step PASS "the shown window stays shown, now without a taskbar button"
+else
+  step FAIL "the shown window stays shown, now without a taskbar button" "$(wm_state "$W"), $(taskbar "$W")"
+fi
+xdotool windowactivate --sync "$W" key --clearmodifiers alt+F4 2>/dev/null
+if wait_state 5 Withdrawn; then step PASS "the close box hides the window into the tray"
+else step FAIL "the close box hides the window into the tray" "it is $(wm_state "$(config_window)")"; fi
+
+kill "$TRAYER"
+if wait_said 40 'the notification area went away'; then
+  step PASS "the tray goes: the program says so at its next check"
+else
+  step FAIL "the tray goes: the program says so at its next check" "said: $(tr '\n' ' ' <"$WORK/app.log")"
+fi
+W=$(config_window)
+if wait_state 3 Iconic && [ "$(taskbar "$W")" = normal ]; then
+  step PASS "the hidden window comes back minimised, with its taskbar button"
+else
+  step FAIL "the hidden window comes back minimised, with its taskbar button" "$(wm_state "$W"), $(taskbar "$W")"
+fi
+shot "$WORK/end.png"
+keep_shot "$WORK/end.png" late-tray-gone.png
+
+if app_alive; then
+  kill -TERM "$APP"
+  for _ in $(seq 40); do app_alive || break; sleep 0.125; done
+  wait "$APP" 2>/dev/null; rc=$?
+  [ "$rc" = 0 ] && step PASS "ends on SIGTERM with status 0" || step FAIL "ends on SIGTERM with status 0" "status $rc"
+else
+  step FAIL "ends on SIGTERM with status 0" "it had already ended"
+fi
+echo "late-tray.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
+[ "$FAILS" = 0 ]
