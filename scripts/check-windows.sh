@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
-ensure_packages g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 qt6-base-dev
+ensure_packages "${WINDOWS_CHECK_PACKAGES[@]}" qt6-base-dev || exit 77
 
 cxx=x86_64-w64-mingw32-g++
 moc=/usr/lib/qt6/libexec/moc

@@ -31,3 +31,10 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
 TEST_PACKAGES=(qt6-qpa-plugins tzdata)
 # The coverage-guided fuzzer; the tests run without it where these cannot be had.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The desktop checks, one group per desktop; a check whose group cannot be installed is skipped.
+DESKTOP_X11_PACKAGES=(xvfb openbox trayer xdotool x11-utils imagemagick faketime libfaketime procps)
+DESKTOP_XFCE_PACKAGES=(xfce4-panel xfconf dbus-daemon libglib2.0-bin tesseract-ocr tesseract-ocr-eng)
+DESKTOP_WESTON_PACKAGES=(weston qt6-wayland)
+DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin)
+# The Windows syntax check: the MinGW-w64 cross compiler and its resource compiler.
+WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)

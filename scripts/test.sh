@@ -17,6 +17,14 @@ else
     echo "No libFuzzer build here (clang and libclang-rt-14-dev are needed); its fixed-input replay still runs." >&2
 fi
 
+# The desktop checks run the real program on real desktops; each is skipped where its desktop
+# cannot be installed.
+for group in DESKTOP_X11_PACKAGES DESKTOP_XFCE_PACKAGES DESKTOP_WESTON_PACKAGES DESKTOP_GNOME_PACKAGES; do
+    declare -n packages=$group
+    ensure_packages "${packages[@]}" || echo "Could not install ${packages[*]}; the checks that need them are skipped." >&2
+done
+ensure_packages "${WINDOWS_CHECK_PACKAGES[@]}"
+
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DDORVANE_GUI=ON "${fuzzer[@]}" >/dev/null
 cmake --build "$build" -j2
 export QT_QPA_PLATFORM=offscreen

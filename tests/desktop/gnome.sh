@@ -50,11 +50,13 @@ acc_cleanup() {
   rm -rf "$WORK"
 }
 
-for tool in gnome-shell dbus-daemon gdbus convert cmake; do
+for tool in gnome-shell dbus-daemon gdbus convert; do
   command -v "$tool" >/dev/null || { echo "gnome.sh: $tool is missing (apt-get install --no-install-recommends gnome-shell gnome-shell-extension-appindicator qt6-wayland libfaketime imagemagick)"; exit 77; }
 done
 [ -f "/usr/share/gnome-shell/extensions/$EXT/metadata.json" ] ||
   { echo "gnome.sh: the AppIndicator extension is missing (apt-get install gnome-shell-extension-appindicator)"; exit 77; }
+[ "$GNOME_MODE" != x11 ] || command -v Xwayland >/dev/null ||
+  { echo "gnome.sh: Xwayland is missing (apt-get install --no-install-recommends xwayland)"; exit 77; }
 [ "$GNOME_MODE" = x11 ] || ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
   { echo "gnome.sh: Qt's Wayland platform plugin is missing (apt-get install --no-install-recommends qt6-wayland)"; exit 77; }
 [ -n "$(faketime_lib)" ] || { echo "gnome.sh: libfaketime is missing (apt-get install libfaketime)"; exit 77; }

@@ -4,13 +4,13 @@
 # of the alert. Also checks that the close box only hides the configuration window and that the
 # program ends cleanly on SIGTERM.
 #
-#   tests/run-desktop.sh [path/to/dorvane] [--docs]
+#   tests/desktop/run-desktop.sh [path/to/dorvane] [--docs]
 #
 # --docs also copies the screenshots to docs/. Needs xvfb, openbox, trayer, xdotool, faketime and
 # imagemagick (and procps for pgrep).
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 binary=""
 docs=0
 for arg in "$@"; do
@@ -33,10 +33,12 @@ fi
 [[ -x $binary ]] || { echo "no program at $binary" >&2; exit 1; }
 
 for tool in Xvfb openbox trayer xdotool faketime import convert pgrep xwininfo xdpyinfo; do
-    command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 77; }
 done
+# ctest runs the widget tests offscreen; this runs on the desktop it starts.
+unset QT_QPA_PLATFORM
 
-shots=$root/tests/screenshots
+shots=${DORVANE_SHOTS:-$root/tests/screenshots}
 mkdir -p "$shots"
 work=$(mktemp -d)
 pids=()
@@ -72,7 +74,10 @@ visible_window() {
     xdotool search --onlyvisible --name "$1" | head -n 1
 }
 
-export DISPLAY=:99
+for n in $(seq 40 69); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break
+done
+export DISPLAY=:$n
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for 10 xdpyinfo || fail "Xvfb did not start"

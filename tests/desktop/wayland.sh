@@ -39,7 +39,7 @@ acc_cleanup() {
   rm -rf "$WORK"
 }
 
-for tool in weston weston-screenshooter convert cmake; do
+for tool in weston weston-screenshooter convert; do
   command -v "$tool" >/dev/null || { echo "wayland.sh: $tool is missing (apt-get install --no-install-recommends weston qt6-wayland libfaketime imagemagick)"; exit 77; }
 done
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
