@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins
+# qt6-wayland gives a Wayland session a native window, and with it a full-screen alert.
+ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins qt6-wayland
 
 build=${DORVANE_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
