@@ -20,35 +20,10 @@
 # 77 (skipped) when a tool is missing or the shell does not start. On a failure the logs and screenshots are kept in /tmp.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 GNOME_MODE=${GNOME_MODE:-wayland}
-FAILS=0
 TITLE='Dorvane: Configuration'
 START=$(date +%s)
 SOCK=wl-dorvane-gs
 EXT=ubuntu-appindicators@ubuntu.com
-
-step() { # step PASS|FAIL "what" ["why"]
-  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
-  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
-}
-info() { printf 'INFO  %s\n' "$*"; }
-
-# Kill in reverse order of start, give them two seconds, then make sure, and reap.
-acc_cleanup() {
-  local i p
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
-  for _ in $(seq 20); do
-    p=0; for i in "${PIDS[@]}"; do kill -0 "$i" 2>/dev/null && p=1; done
-    [ "$p" = 0 ] && break; sleep 0.1
-  done
-  for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  if [ "$FAILS" != 0 ] && [ -d "$WORK" ]; then
-    KEEP=/tmp/dorvane-gnome-$$
-    mkdir -p "$KEEP" && cp "$WORK"/*.log "$WORK"/*.png "$KEEP"/ 2>/dev/null
-    echo "gnome.sh: logs and screenshots kept in $KEEP"
-  fi
-  rm -rf "$WORK"
-}
 
 for tool in gnome-shell dbus-daemon gdbus convert; do
   command -v "$tool" >/dev/null || { echo "gnome.sh: $tool is missing (apt-get install --no-install-recommends gnome-shell gnome-shell-extension-appindicator qt6-wayland libfaketime imagemagick)"; exit 77; }
@@ -69,18 +44,9 @@ GH="$WORK/gnome-home"
 TX="$GH/.local/share/gnome-shell/extensions/dorvane-test@local"
 mkdir -p "$GH/.config/glib-2.0/settings" "$TX" "$WORK/run"
 chmod 700 "$WORK/run"
-cat >"$WORK/bus.conf" <<'EOF'
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>
-</busconfig>
-EOF
+bus_conf session "$WORK/bus.conf"
 # The shell needs a system bus to start (logind is looked up there); an empty private one does.
-sed 's/<type>session</<type>system</' "$WORK/bus.conf" >"$WORK/sysbus.conf"
+bus_conf system "$WORK/sysbus.conf"
 cat >"$GH/.config/glib-2.0/settings/keyfile" <<EOF
 [org/gnome/shell]
 enabled-extensions=['$EXT', 'dorvane-test@local']

@@ -10,14 +10,8 @@
 # One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a tool is missing.
 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-FAILS=0
 TITLE='Dorvane: Configuration'
 START=$(date +%s)
-
-step() { # step PASS|FAIL "what" ["why"]
-  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
-  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
-}
 
 for tool in Xvfb openbox trayer xdotool xprop; do
   command -v "$tool" >/dev/null || { echo "late-tray.sh: $tool is missing (apt-get install xvfb openbox trayer xdotool x11-utils)"; exit 77; }

@@ -14,15 +14,50 @@ SCREEN_H=${SCREEN_H:-768}
 WORK=$(mktemp -d /tmp/dorvane-acc.XXXXXX)
 PIDS=()
 
+FAILS=0
+CHECK=$(basename "$0" .sh)
+
+# Kill in reverse order of start, give them two seconds, then make sure, and reap. A failed run keeps its logs and
+# screenshots in /tmp.
 acc_cleanup() {
-  for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null; done
-  sleep 0.3
+  local i p
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
+  for _ in $(seq 20); do
+    p=0; for i in "${PIDS[@]}"; do kill -0 "$i" 2>/dev/null && p=1; done
+    [ "$p" = 0 ] && break; sleep 0.1
+  done
   for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  if [ "$FAILS" != 0 ] && [ -d "$WORK" ]; then
+    local keep=/tmp/dorvane-$CHECK-$$
+    mkdir -p "$keep" && cp "$WORK"/*.log "$WORK"/*.png "$keep"/ 2>/dev/null
+    echo "$CHECK.sh: logs and screenshots kept in $keep"
+  fi
   rm -rf "$WORK"
 }
 trap acc_cleanup EXIT
 
 say() { echo "$*"; }
+step() { # step PASS|FAIL "what" ["why"]
+  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
+  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
+}
+info() { printf 'INFO  %s\n' "$*"; }
+
+# A private D-Bus configuration of the given type (session or system) into a file: no service folders, so nothing
+# is started behind the script's back.
+bus_conf() {
+  cat >"$2" <<EOF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>$1</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>
+</busconfig>
+EOF
+}
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Build the program; prints the path of the executable.

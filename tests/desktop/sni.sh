@@ -11,27 +11,8 @@
 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 SNI_MODE=${SNI_MODE:-sni}
-FAILS=0
 TITLE='Dorvane: Configuration'
 START=$(date +%s)
-
-step() { # step PASS|FAIL "what" ["why"]
-  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
-  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
-}
-
-# Kill in reverse order of start, give them two seconds, then make sure, and reap.
-acc_cleanup() {
-  local i p
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
-  for _ in $(seq 20); do
-    p=0; for i in "${PIDS[@]}"; do kill -0 "$i" 2>/dev/null && p=1; done
-    [ "$p" = 0 ] && break; sleep 0.1
-  done
-  for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$WORK"
-}
 
 for tool in xfce4-panel dbus-daemon gdbus xdotool import convert compare tesseract Xvfb openbox; do
   command -v "$tool" >/dev/null || { echo "sni.sh: $tool is missing (apt-get install --no-install-recommends xfce4-panel xfconf)"; exit 77; }
@@ -67,16 +48,7 @@ app_item() {
 # --- the host: a private session bus, xfconfd, and a panel with only a spacer and the Status Tray -----------
 XFCE="$WORK/xfce"
 mkdir -p "$XFCE/xfce4/xfconf/xfce-perchannel-xml" "$WORK/cache" "$WORK/data"
-cat >"$WORK/bus.conf" <<'EOF'
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>
-</busconfig>
-EOF
+bus_conf session "$WORK/bus.conf"
 cat >"$XFCE/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml" <<'EOF'
 <?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">

@@ -10,34 +10,9 @@
 # One PASS/FAIL line per step (INFO lines say what was seen); exit 0 when all pass, 1 when any step fails,
 # 77 (skipped) when a tool is missing or the compositor does not start. On a failure the logs and the screenshot are kept in /tmp.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-FAILS=0
 TITLE='Dorvane: Configuration'
 START=$(date +%s)
 SOCK=wl-dorvane
-
-step() { # step PASS|FAIL "what" ["why"]
-  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
-  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
-}
-info() { printf 'INFO  %s\n' "$*"; }
-
-# Kill in reverse order of start, give them two seconds, then make sure, and reap.
-acc_cleanup() {
-  local i p
-  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
-  for _ in $(seq 20); do
-    p=0; for i in "${PIDS[@]}"; do kill -0 "$i" 2>/dev/null && p=1; done
-    [ "$p" = 0 ] && break; sleep 0.1
-  done
-  for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  if [ "$FAILS" != 0 ] && [ -d "$WORK" ]; then
-    KEEP=/tmp/dorvane-wayland-$$
-    mkdir -p "$KEEP" && cp "$WORK"/app.log "$WORK"/weston.log "$WORK"/*.png "$KEEP"/ 2>/dev/null
-    echo "wayland.sh: logs and screenshots kept in $KEEP"
-  fi
-  rm -rf "$WORK"
-}
 
 for tool in weston weston-screenshooter convert; do
   command -v "$tool" >/dev/null || { echo "wayland.sh: $tool is missing (apt-get install --no-install-recommends weston qt6-wayland libfaketime imagemagick)"; exit 77; }
