@@ -14,7 +14,6 @@
 #include <QIcon>
 #include <QTimer>
 
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);

@@ -29,5 +29,4 @@ void TrayMode::follow(bool available)
                          : "dorvane: the notification area went away; the configuration window now minimises "
                            "instead of hiding.\n",
                stderr);
-    std::fflush(stderr);
 }
