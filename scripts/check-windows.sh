@@ -49,8 +49,7 @@ done
 # The Linux Qt headers draw dllimport warnings from MinGW; only warnings in our own files are shown.
 own_warning='^(core|ui|app|tests|fuzz|bench)/[^:]+:[0-9]+:[0-9]+: warning'
 check_one() {
-    local f=$1 log
-    log=$work/$(echo "$f" | tr / _).log
+    local f=$1 log=$work/${1//\//_}.log
     if ! "$cxx" -std=c++20 -fsyntax-only -Wall -Wextra "${defines[@]}" "${includes[@]}" "$f" 2>"$log"; then
         echo "FAIL $f"
         cat "$log"
@@ -66,7 +65,7 @@ check_one() {
 # Two at a time, one per core.
 running=0
 for f in "${sources[@]}"; do
-    check_one "$f" >"$work/$(echo "$f" | tr / _).out" &
+    check_one "$f" >"$work/${f//\//_}.out" &
     running=$((running + 1))
     if [ "$running" -ge 2 ]; then
         wait -n || true
@@ -74,7 +73,7 @@ for f in "${sources[@]}"; do
     fi
 done
 wait
-for f in "${sources[@]}"; do cat "$work/$(echo "$f" | tr / _).out"; done
+for f in "${sources[@]}"; do cat "$work/${f//\//_}.out"; done
 failed=$(find "$work" -maxdepth 1 -name 'failed.*' | wc -l)
 
 # The icon and version record that the Windows build links in.

@@ -21,7 +21,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QSystemTrayIcon>
 
 #include <cmath>
 #include <limits>
@@ -83,7 +82,6 @@ void fitCaption(QLabel *label)
 MainWindow::MainWindow(Reminder &reminder, QWidget *parent)
     : QWidget(parent)
     , m_reminder(reminder)
-    , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Dorvane: Configuration"));

@@ -29,8 +29,8 @@ public:
 
     /// With a notification area the window has no taskbar button and hiding hides it; without
     /// one it keeps its taskbar button and hiding minimises it, so it can always be got back.
-    /// Defaults to what the desktop offers. When the tray goes, a hidden window comes back
-    /// minimised; when it comes, a minimised window goes into it.
+    /// Without a tray until told otherwise (the tray icon is the one that looks). When the tray
+    /// goes, a hidden window comes back minimised; when it comes, a minimised window goes into it.
     void setTrayAvailable(bool available);
     bool trayAvailable() const { return m_trayAvailable; }
 
