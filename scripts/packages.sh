@@ -21,8 +21,10 @@ ensure_packages() {
         fi
     fi
     export DEBIAN_FRONTEND=noninteractive
-    "${as_root[@]}" apt-get update -qq &&
-        "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # Another install may hold the package lock for a while; wait for it rather than fail.
+    local wait=(-o DPkg::Lock::Timeout=900)
+    "${as_root[@]}" apt-get "${wait[@]}" update -qq &&
+        "${as_root[@]}" apt-get "${wait[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # What building Dorvane needs.
