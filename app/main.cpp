@@ -24,10 +24,19 @@ int main(int argc, char *argv[])
     // The configuration window is hidden far more often than it is shown.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Its handlers first: a later start signals the copy that holds the guard, and that signal
+    // must never find this copy without them.
+    UnixSignals unixSignals;
     // Before the store is read or an icon shown: a second copy only hands over and leaves.
     SingleInstance instance;
-    if (instance.start() == SingleInstance::Outcome::HandedOver)
+    switch (instance.start(unixSignals)) {
+    case SingleInstance::Outcome::First:
+        break;
+    case SingleInstance::Outcome::HandedOver:
         return 0;
+    case SingleInstance::Outcome::Unreachable:
+        return 1;
+    }
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/dorvane-16.png"), QSize(16, 16));
@@ -55,7 +64,6 @@ int main(int argc, char *argv[])
     QObject::connect(&frmMain, &MainWindow::saveFailed, &saveNotice, &SaveNotice::showFailure);
     QObject::connect(&frmMain, &MainWindow::saved, &saveNotice, &SaveNotice::showSaved);
 
-    UnixSignals unixSignals;
     QObject::connect(&unixSignals, &UnixSignals::terminationRequested, &frmMain, &MainWindow::mnuExit_Click);
 #ifdef Q_OS_WIN
     // A Windows logoff arrives as a request to commit data; every edit is already on disk, so

@@ -1,23 +1,29 @@
 #include "singleinstance.h"
 
+#include "unixsignals.h"
+
 #include <QCryptographicHash>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 #include <cstdio>
 
 #if defined(Q_OS_WIN)
+#include <QWinEventNotifier>
 #include <qt_windows.h>
-#elif defined(Q_OS_UNIX)
+#else
+#include <QDeadlineTimer>
+#include <QLockFile>
+#include <QThread>
+
+#include <csignal>
+#if defined(Q_OS_UNIX)
 #include <unistd.h>
+#endif
 #endif
 
 namespace {
 
-const QByteArray kShowRequest = "show\n";
-constexpr int kConnectTimeoutMs = 1000;
-constexpr int kAnswerTimeoutMs = 3000;
+const char kHandedOver[] = "dorvane: already running; showing its configuration window.\n";
 
 QString userAndSession()
 {
@@ -41,6 +47,13 @@ QString userAndSession()
 #endif
 }
 
+#if !defined(Q_OS_WIN)
+// Long enough for a copy to write its PID into the lock it has just created, which takes
+// microseconds; only a lock whose creator died before that makes a start wait this long.
+constexpr int kPidTimeoutMs = 5000;
+constexpr int kRetryMs = 10;
+#endif
+
 } // namespace
 
 SingleInstance::SingleInstance(QObject *parent)
@@ -48,94 +61,96 @@ SingleInstance::SingleInstance(QObject *parent)
 {
 }
 
-SingleInstance::~SingleInstance() = default;
-
-QString SingleInstance::serverName()
+SingleInstance::~SingleInstance()
 {
-    // Hashed, because session ids and display names may hold characters a socket or pipe name must not.
+#if defined(Q_OS_WIN)
+    if (m_event)
+        ::CloseHandle(m_event);
+#endif
+}
+
+QString SingleInstance::guardName()
+{
+    // Hashed, because session ids and display names may hold characters a file or object name must not.
     const QByteArray hash
         = QCryptographicHash::hash(userAndSession().toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
     const QString name = QStringLiteral("dorvane-") + QString::fromLatin1(hash);
-#if defined(Q_OS_UNIX)
-    // A bare name would land in the shared temporary folder, where another user could squat it.
+#if defined(Q_OS_WIN)
+    // Local\ keeps the event to this session.
+    return QStringLiteral("Local\\") + name;
+#else
+    // Not the shared temporary folder, where another user could squat the name.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        return runtime + u'/' + name;
+    return runtime.isEmpty() ? QString() : runtime + u'/' + name + QStringLiteral(".lock");
 #endif
-    return name;
 }
 
-SingleInstance::Outcome SingleInstance::start()
+#if defined(Q_OS_WIN)
+
+SingleInstance::Outcome SingleInstance::start(const UnixSignals &)
 {
-    const QString name = serverName();
-    if (handOver(name))
-        return Outcome::HandedOver;
-    if (listen(name))
+    // Creating the event and finding it there are one step of the kernel's, so two starts cannot
+    // both be first. Auto-reset: a request waits in it until this copy's event loop takes it.
+    const std::wstring name = guardName().toStdWString();
+    HANDLE event = ::CreateEventW(nullptr, FALSE, FALSE, name.c_str());
+    if (!event) {
+        std::fprintf(stderr, "dorvane: cannot watch for a second start (error %lu).\n", ::GetLastError());
         return Outcome::First;
-    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
-        // Another copy may have begun to listen since we tried; otherwise the name is left over
-        // from a copy that was killed, and nobody answers on it.
-        if (handOver(name))
-            return Outcome::HandedOver;
-        QLocalServer::removeServer(name);
-        if (listen(name))
-            return Outcome::First;
-        if (m_server->serverError() == QAbstractSocket::AddressInUseError && handOver(name))
-            return Outcome::HandedOver;
     }
-    // Better two copies than none.
-    std::fprintf(stderr, "dorvane: cannot watch for a second start: %s\n", qUtf8Printable(m_server->errorString()));
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        const bool asked = ::SetEvent(event);
+        ::CloseHandle(event);
+        std::fputs(asked ? kHandedOver : "dorvane: already running, but it cannot be asked to show itself.\n",
+                   stderr);
+        return asked ? Outcome::HandedOver : Outcome::Unreachable;
+    }
+    m_event = event;
+    m_notifier = new QWinEventNotifier(event, this);
+    connect(m_notifier, &QWinEventNotifier::activated, this, &SingleInstance::activationRequested);
     return Outcome::First;
 }
 
-bool SingleInstance::handOver(const QString &name)
+#else
+
+SingleInstance::Outcome SingleInstance::start(const UnixSignals &unixSignals)
 {
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
-        return false;
-    socket.write(kShowRequest);
-    // The running copy hangs up once it has acted on the request.
-    const bool answered = socket.waitForBytesWritten(kAnswerTimeoutMs)
-        && (socket.state() == QLocalSocket::UnconnectedState || socket.waitForDisconnected(kAnswerTimeoutMs));
-    std::fputs(answered ? "dorvane: already running; showing its configuration window.\n"
-                        : "dorvane: already running, but it does not answer.\n",
-               stderr);
-    return true;
+    connect(&unixSignals, &UnixSignals::activationRequested, this, &SingleInstance::activationRequested);
+    const QString path = guardName();
+    if (path.isEmpty()) {
+        std::fputs("dorvane: no runtime folder; cannot watch for a second start.\n", stderr);
+        return Outcome::First;
+    }
+    m_lock = std::make_unique<QLockFile>(path);
+    // A copy holds its lock for days: age says nothing. A lock is stale only when no process of
+    // this program's name has its PID (QLockFile checks the name, so a reused PID does not count).
+    m_lock->setStaleLockTime(0);
+
+    const QDeadlineTimer deadline(kPidTimeoutMs);
+    for (;;) {
+        if (m_lock->tryLock(0))
+            return Outcome::First;
+        if (m_lock->error() != QLockFile::LockFailedError) {
+            std::fprintf(stderr, "dorvane: cannot take %s; cannot watch for a second start.\n", qUtf8Printable(path));
+            m_lock.reset();
+            return Outcome::First;
+        }
+        // The holder catches SIGUSR1 before it takes the lock, so the signal cannot end it.
+        qint64 pid = 0;
+        if (m_lock->getLockInfo(&pid, nullptr, nullptr) && ::kill(pid_t(pid), SIGUSR1) == 0) {
+            std::fputs(kHandedOver, stderr);
+            return Outcome::HandedOver;
+        }
+        // The holder has created the file but not yet written its PID, or has just ended.
+        if (deadline.hasExpired())
+            break;
+        QThread::msleep(kRetryMs);
+    }
+    // A lock still without a PID was left by a copy that died while taking it, unless a live
+    // process still holds it open, which the removal then refuses.
+    if (m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+        return Outcome::First;
+    std::fprintf(stderr, "dorvane: another copy holds %s but cannot be asked to show itself.\n", qUtf8Printable(path));
+    return Outcome::Unreachable;
 }
 
-bool SingleInstance::listen(const QString &name)
-{
-    if (!m_server) {
-        m_server = new QLocalServer(this);
-        connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
-#if defined(Q_OS_WIN)
-        // Pipe names are seen by every user of the machine.
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
 #endif
-        // No socket options on Unix: with them Qt renames its socket over the name, which would
-        // replace a running copy's socket instead of failing. The runtime folder is private anyway.
-    }
-    return m_server->listen(name);
-}
-
-void SingleInstance::acceptConnections()
-{
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        readRequest(socket);
-    }
-}
-
-void SingleInstance::readRequest(QLocalSocket *socket)
-{
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > kShowRequest.size())
-            socket->disconnectFromServer();
-        return;
-    }
-    if (socket->readLine() == kShowRequest)
-        emit activationRequested();
-    socket->disconnectFromServer();
-}

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kSignals[] = { SIGTERM, SIGINT, SIGHUP };
+constexpr int kSignals[] = { SIGTERM, SIGINT, SIGHUP, SIGUSR1 };
 
 // [0] is written by the handler, [1] is read on the main thread.
 int g_socketPair[2] = { -1, -1 };
@@ -29,6 +29,8 @@ UnixSignals::UnixSignals(QObject *parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_socketPair) != 0) {
         std::perror("dorvane: socketpair");
+        // A later start's request must not end this copy, even if it goes unheard.
+        ::signal(SIGUSR1, SIG_IGN);
         return;
     }
     m_notifier = new QSocketNotifier(g_socketPair[1], QSocketNotifier::Read, this);
@@ -45,10 +47,13 @@ UnixSignals::UnixSignals(QObject *parent)
 UnixSignals::~UnixSignals()
 {
     struct sigaction action = {};
-    action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    for (const int s : kSignals)
+    for (const int s : kSignals) {
+        // A later start may still have read this copy's PID just before the lock went; its request
+        // must not end this copy's exit with a signal.
+        action.sa_handler = s == SIGUSR1 ? SIG_IGN : SIG_DFL;
         ::sigaction(s, &action, nullptr);
+    }
     if (g_socketPair[0] >= 0) {
         ::close(g_socketPair[0]);
         ::close(g_socketPair[1]);
@@ -60,8 +65,12 @@ void UnixSignals::readSignal()
 {
     m_notifier->setEnabled(false);
     unsigned char byte = 0;
-    if (::read(g_socketPair[1], &byte, sizeof byte) == sizeof byte)
-        emit terminationRequested(byte);
+    if (::read(g_socketPair[1], &byte, sizeof byte) == sizeof byte) {
+        if (byte == SIGUSR1)
+            emit activationRequested();
+        else
+            emit terminationRequested(byte);
+    }
     m_notifier->setEnabled(true);
 }
 

@@ -5,8 +5,9 @@
 class QSocketNotifier;
 
 /// Turns SIGTERM, SIGINT and SIGHUP (logout, kill, Ctrl+C, a closed terminal) into a Qt signal on
-/// the main thread, so that the program can end through its ordinary exit path. Where there are no
-/// such signals (Windows) it never emits and is not active.
+/// the main thread, so that the program can end through its ordinary exit path, and SIGUSR1, a
+/// later start's request, into another. Where there are no such signals (Windows) it never emits
+/// and is not active.
 class UnixSignals : public QObject
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ public:
 
 signals:
     void terminationRequested(int signalNumber);
+    /// SIGUSR1: a later start asks this copy to show itself.
+    void activationRequested();
 
 private:
     void readSignal();

@@ -1,12 +1,16 @@
 // One copy per user and session: a second start hands over to the copy that runs and leaves
-// without touching the store, and a copy that was killed does not stand in the way of the next.
+// without touching the store, whatever the timing, and a copy that was killed does not stand in
+// the way of the next.
 
 #include "processsupport.h"
+#include "singleinstance.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +35,15 @@ QByteArray readStore(const QString &file)
     return store.open(QIODevice::ReadOnly) ? store.readAll() : QByteArray();
 }
 
+#ifdef Q_OS_UNIX
+volatile std::sig_atomic_t g_activationRequests = 0;
+
+extern "C" void countActivationRequest(int)
+{
+    g_activationRequests = g_activationRequests + 1;
+}
+#endif
+
 } // namespace
 
 class TestSingleInstance : public QObject
@@ -41,6 +54,8 @@ private slots:
     void cleanup();
     void secondStartHandsOver_data();
     void secondStartHandsOver();
+    void startWhileTheLockIsBeingTaken_data();
+    void startWhileTheLockIsBeingTaken();
 
 private:
     QProcess *startProgram();
@@ -119,11 +134,97 @@ void TestSingleInstance::secondStartHandsOver()
     QCOMPARE(QFileInfo(file).lastModified(), modified);
 
     QCOMPARE(running->state(), QProcess::Running);
+#ifdef Q_OS_UNIX
     QVERIFY(ProcessSupport::waitUntilCatching(running->processId(), SIGTERM));
+#endif
     running->terminate();
     QVERIFY(running->waitForFinished(10000));
     QCOMPARE(running->exitStatus(), QProcess::NormalExit);
     QCOMPARE(running->exitCode(), 0);
+}
+
+void TestSingleInstance::startWhileTheLockIsBeingTaken_data()
+{
+    QTest::addColumn<bool>("holderAlive");
+    QTest::newRow("a start waits for a copy that has taken the lock but not yet written its PID, then hands over")
+        << true;
+    QTest::newRow("a lock left without a PID by a copy that died taking it does not block the next start") << false;
+}
+
+void TestSingleInstance::startWhileTheLockIsBeingTaken()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("Only the Unix lock file has a moment between being taken and naming its holder.");
+#else
+    QFETCH(bool, holderAlive);
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    const QString file = ProcessSupport::storeFileIn(m_home->path());
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(writeStore(file, kStoreWithoutMessage));
+
+    // This test is the copy that takes the lock, seen through the same runtime folder as the
+    // program's, and it catches the program's request as that copy would.
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    struct sigaction catching = {};
+    catching.sa_handler = countActivationRequest;
+    catching.sa_flags = SA_RESTART;
+    sigemptyset(&catching.sa_mask);
+    struct sigaction before = {};
+    QVERIFY(::sigaction(SIGUSR1, &catching, &before) == 0);
+    const auto restore = qScopeGuard([&] {
+        ::sigaction(SIGUSR1, &before, nullptr);
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+    });
+    g_activationRequests = 0;
+    ProcessSupport::environment(m_home->path());
+    qputenv("XDG_RUNTIME_DIR", ProcessSupport::runtimeDirIn(m_home->path()).toLocal8Bit());
+    const QString lockPath = SingleInstance::guardName();
+    QVERIFY(lockPath.startsWith(ProcessSupport::runtimeDirIn(m_home->path())));
+
+    // Taken and held open, but still empty, as in the moment before its holder writes its PID.
+    QLockFile holder(lockPath);
+    holder.setStaleLockTime(0);
+    QByteArray holderPid;
+    if (holderAlive) {
+        QVERIFY(holder.tryLock(0));
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        holderPid = lock.readAll();
+        QVERIFY(holderPid.startsWith(QByteArray(QByteArray::number(QCoreApplication::applicationPid()) + '\n')));
+        QVERIFY(lock.resize(0));
+    } else {
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+    }
+
+    QProcess *second = startProgram();
+    QVERIFY(second->waitForStarted());
+    // It neither runs beside the holder nor gives up on it while the PID is still to come.
+    QVERIFY(!second->waitForFinished(1500));
+    QCOMPARE(readStore(file), kStoreWithoutMessage);
+    QCOMPARE(int(g_activationRequests), 0);
+
+    if (!holderAlive) {
+        // Nobody holds the empty lock open: once the wait is over, it goes and this start runs.
+        QTRY_VERIFY_WITH_TIMEOUT(readStore(file).contains("Message="), 20000);
+        QCOMPARE(second->state(), QProcess::Running);
+        QVERIFY(ProcessSupport::waitUntilCatching(second->processId(), SIGTERM));
+        return;
+    }
+
+    QFile lock(lockPath);
+    QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Append));
+    QCOMPARE(lock.write(holderPid), holderPid.size());
+    lock.close();
+    QVERIFY(second->waitForFinished(10000));
+    const QByteArray errors = second->readAllStandardError();
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QVERIFY2(second->exitCode() == 0, errors.constData());
+    QVERIFY2(errors.contains("already running; showing its configuration window."), errors.constData());
+    QTRY_COMPARE(int(g_activationRequests), 1);
+    QCOMPARE(readStore(file), kStoreWithoutMessage);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
