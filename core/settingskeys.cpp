@@ -12,6 +12,8 @@ namespace {
 template<typename... Ts> struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Clang before 17 deduces no aggregate's template arguments by itself.
+template<typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 template<typename T> std::optional<SettingValue> widen(const std::optional<T> &value)
 {
