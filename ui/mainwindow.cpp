@@ -297,6 +297,13 @@ void MainWindow::tmrTest_Timer()
 
 void MainWindow::GoToWork(qint16 IsItSaturday)
 {
+    // An alert closed by OK is only queued for deletion, and may still be here when a tick comes
+    // in the same pass of the event loop: shown again, it would go with that deletion. A hidden
+    // alert is left to go, and a new one takes its place.
+    if (m_alert && m_alert->isHidden()) {
+        m_alert->deleteLater();
+        m_alert = nullptr;
+    }
     if (!m_alert)
         m_alert = new AlertWindow;
     const DisplayOptions &options = m_reminder.displayOptions();
