@@ -54,8 +54,8 @@ private slots:
     void cleanup();
     void secondStartHandsOver_data();
     void secondStartHandsOver();
-    void startWhileTheLockIsBeingTaken_data();
-    void startWhileTheLockIsBeingTaken();
+    void startFindsTheLockTaken_data();
+    void startFindsTheLockTaken();
 
 private:
     QProcess *startProgram();
@@ -143,28 +143,39 @@ void TestSingleInstance::secondStartHandsOver()
     QCOMPARE(running->exitCode(), 0);
 }
 
-void TestSingleInstance::startWhileTheLockIsBeingTaken_data()
+namespace {
+enum class Holder {
+    WritingItsPid, ///< has created the lock and holds it open, its PID still to come
+    DiedTakingIt, ///< left the lock empty, held by nobody
+    AnotherProgram, ///< the lock names a PID that now belongs to a program of another name
+};
+} // namespace
+
+void TestSingleInstance::startFindsTheLockTaken_data()
 {
-    QTest::addColumn<bool>("holderAlive");
-    QTest::newRow("a start waits for a copy that has taken the lock but not yet written its PID, then hands over")
-        << true;
-    QTest::newRow("a lock left without a PID by a copy that died taking it does not block the next start") << false;
+    QTest::addColumn<int>("holder");
+    QTest::newRow("a copy that has taken the lock but not yet written its PID is waited for, then handed over to")
+        << int(Holder::WritingItsPid);
+    QTest::newRow("a lock left without a PID by a copy that died taking it does not block the next start")
+        << int(Holder::DiedTakingIt);
+    QTest::newRow("a lock whose PID another program now has does not block the next start, nor signals that program")
+        << int(Holder::AnotherProgram);
 }
 
-void TestSingleInstance::startWhileTheLockIsBeingTaken()
+void TestSingleInstance::startFindsTheLockTaken()
 {
 #ifndef Q_OS_UNIX
-    QSKIP("Only the Unix lock file has a moment between being taken and naming its holder.");
+    QSKIP("Only the Unix lock file has a moment between being taken and naming its holder, and names a PID.");
 #else
-    QFETCH(bool, holderAlive);
+    QFETCH(int, holder);
     m_home = std::make_unique<QTemporaryDir>();
     QVERIFY(m_home->isValid());
     const QString file = ProcessSupport::storeFileIn(m_home->path());
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));
     QVERIFY(writeStore(file, kStoreWithoutMessage));
 
-    // This test is the copy that takes the lock, seen through the same runtime folder as the
-    // program's, and it catches the program's request as that copy would.
+    // This test is the copy (or the other program) that the lock names, seen through the same
+    // runtime folder as the program's, and it catches the program's request as a copy would.
     const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
     struct sigaction catching = {};
     catching.sa_handler = countActivationRequest;
@@ -182,30 +193,46 @@ void TestSingleInstance::startWhileTheLockIsBeingTaken()
     const QString lockPath = SingleInstance::guardName();
     QVERIFY(lockPath.startsWith(ProcessSupport::runtimeDirIn(m_home->path())));
 
-    // Taken and held open, but still empty, as in the moment before its holder writes its PID.
-    QLockFile holder(lockPath);
-    holder.setStaleLockTime(0);
+    const QByteArray ownPid = QByteArray::number(QCoreApplication::applicationPid());
+    QLockFile taken(lockPath);
+    taken.setStaleLockTime(0);
     QByteArray holderPid;
-    if (holderAlive) {
-        QVERIFY(holder.tryLock(0));
-        QFile lock(lockPath);
+    QFile lock(lockPath);
+    switch (Holder(holder)) {
+    case Holder::WritingItsPid:
+        // Taken and held open, but still empty, as in the moment before its holder writes its PID.
+        QVERIFY(taken.tryLock(0));
         QVERIFY(lock.open(QIODevice::ReadWrite));
         holderPid = lock.readAll();
-        QVERIFY(holderPid.startsWith(QByteArray(QByteArray::number(QCoreApplication::applicationPid()) + '\n')));
+        QVERIFY(holderPid.startsWith(QByteArray(ownPid + '\n')));
         QVERIFY(lock.resize(0));
-    } else {
-        QFile lock(lockPath);
+        break;
+    case Holder::DiedTakingIt:
         QVERIFY(lock.open(QIODevice::WriteOnly));
+        break;
+    case Holder::AnotherProgram:
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QVERIFY(lock.write(ownPid + "\ndorvane\n\n") > 0);
+        break;
     }
+    lock.close();
 
     QProcess *second = startProgram();
     QVERIFY(second->waitForStarted());
+    if (Holder(holder) == Holder::AnotherProgram) {
+        QTRY_VERIFY_WITH_TIMEOUT(readStore(file).contains("Message="), 10000);
+        QCOMPARE(second->state(), QProcess::Running);
+        QVERIFY(ProcessSupport::waitUntilCatching(second->processId(), SIGTERM));
+        QCOMPARE(int(g_activationRequests), 0);
+        return;
+    }
+
     // It neither runs beside the holder nor gives up on it while the PID is still to come.
     QVERIFY(!second->waitForFinished(1500));
     QCOMPARE(readStore(file), kStoreWithoutMessage);
     QCOMPARE(int(g_activationRequests), 0);
 
-    if (!holderAlive) {
+    if (Holder(holder) == Holder::DiedTakingIt) {
         // Nobody holds the empty lock open: once the wait is over, it goes and this start runs.
         QTRY_VERIFY_WITH_TIMEOUT(readStore(file).contains("Message="), 20000);
         QCOMPARE(second->state(), QProcess::Running);
@@ -213,7 +240,6 @@ void TestSingleInstance::startWhileTheLockIsBeingTaken()
         return;
     }
 
-    QFile lock(lockPath);
     QVERIFY(lock.open(QIODevice::WriteOnly | QIODevice::Append));
     QCOMPARE(lock.write(holderPid), holderPid.size());
     lock.close();
