@@ -1,0 +1,29 @@
+# Shared by the package checks: makes the Debian package from a build folder with CPack.
+set -u
+
+# make_deb BUILD_DIR OUT_DIR: prints the path of the package made in OUT_DIR.
+make_deb() {
+    local build=$1 out=$2 deb
+    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 || {
+        tail -20 "$out/cpack.log" >&2
+        echo "cpack failed" >&2
+        return 1
+    }
+    deb=$(find "$out" -maxdepth 1 -name 'dorvane_*.deb' | head -n 1)
+    [ -n "$deb" ] || { echo "cpack made no dorvane_*.deb in $out" >&2; return 1; }
+    echo "$deb"
+}
+
+# need TOOL...: skip (77) when a tool is missing.
+need() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+}
+
+FAILS=0
+step() { # step PASS|FAIL "what" ["why"]
+    printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
+    [ "$1" = PASS ] || FAILS=$((FAILS + 1))
+}
