@@ -31,14 +31,18 @@ elapsed() { echo "$(($(date +%s) - started)) s"; }
 work=$(mktemp -d /tmp/dorvane-chroot.XXXXXX)
 root=$work/root
 cleanup() {
-    # Whatever still runs in the chroot goes first, then its mounts, then the tree.
+    # Whatever still runs in the chroot goes first, then its mounts, then the tree; the tree only
+    # once nothing is mounted in it, so that nothing of the host's /dev can go with it.
     local pid
     for pid in $(ls /proc | grep -E '^[0-9]+$'); do
         [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ] && kill -9 "$pid" 2>/dev/null
     done
-    sleep 0.3
-    umount -R "$root/dev" "$root/proc" 2>/dev/null
-    rm -rf "$work"
+    umount "$root/dev/shm" "$root/proc" 2>/dev/null
+    if grep -q " $root/" /proc/self/mounts; then
+        echo "still mounted under $root; left in place"
+    else
+        rm -rf --one-file-system "$work"
+    fi
 }
 trap cleanup EXIT
 
@@ -80,8 +84,9 @@ else
     echo "INFO  bare Debian 12 bootstrapped from $mirror and cached in $tarball ($(elapsed))"
 fi
 
+# debootstrap made the tree's own device nodes; the host's /dev stays out of it.
 mount -t proc proc "$root/proc"
-mount --rbind /dev "$root/dev"
+mount -t tmpfs -o mode=1777 tmpfs "$root/dev/shm"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 {
     echo "deb $mirror bookworm main"
@@ -124,14 +129,14 @@ done
 in_root Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 50); do in_root xdpyinfo -display ":$d" >/dev/null 2>&1 && break; sleep 0.2; done
-as_tester() {
-    chroot --userspec=4321:4321 "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/home/tester \
-        USER=tester LANG=C.UTF-8 DISPLAY=":$d" XDG_RUNTIME_DIR=/tmp/run-tester "$@"
-}
+tester=(chroot --userspec=4321:4321 "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/home/tester
+    USER=tester LANG=C.UTF-8 DISPLAY=":$d" XDG_RUNTIME_DIR=/tmp/run-tester)
+as_tester() { "${tester[@]}" "$@"; }
 in_root install -d -m 700 -o tester -g tester /tmp/run-tester
 # The command line the menu and autostart entries give.
 cmd=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/dorvane.desktop")
-as_tester $cmd >"$work/app.log" 2>&1 &
+# Started directly, not through a function, so that $! is the program and the signal reaches it.
+"${tester[@]}" $cmd >"$work/app.log" 2>&1 &
 app=$!
 window=
 for _ in $(seq 60); do
