@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 build=$(cd "${1:?usage: deb-checks.sh BUILD_DIR}" && pwd)
 
-need cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli man groff gzip
+need cpack file dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli man groff gzip
 
 work=$(mktemp -d /tmp/dorvane-deb.XXXXXX)
 trap 'rm -rf "$work"' EXIT

@@ -19,7 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: deb-chroot.sh BUILD_DIR}" && pwd)
 
 [ "$(id -u)" = 0 ] || { echo "SKIP: needs root for debootstrap and chroot"; exit 77; }
-need debootstrap chroot unshare mount tar cpack dpkg-deb
+need debootstrap chroot unshare mount tar cpack file dpkg-deb dpkg-shlibdeps
 # Mounts made for the chroot vanish with this script's own mount namespace.
 if [ -z "${DORVANE_IN_NAMESPACE:-}" ]; then
     unshare -m true 2>/dev/null || { echo "SKIP: no private mount namespace here"; exit 77; }
