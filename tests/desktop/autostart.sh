@@ -15,8 +15,8 @@
 # missing start is a decision of the session, not a slow one. xfce4-session also reads the machine's
 # own /etc/xdg/autostart, whatever XDG_CONFIG_DIRS says; the user's entries override those by name.
 # Needs: xfce4-session xfconf openbox dbus-daemon xdotool (plus what lib.sh needs); 77 without them.
-ACC_NO_WM=1
-ACC_NO_TRAY=1
+# lib.sh starts the X server alone; the session brings its window manager.
+export ACC_NO_WM=1 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 TITLE='Dorvane: Configuration'
 START=$(date +%s)
@@ -97,7 +97,7 @@ session_start() {
   SESSION_PIDS+=($!)
   env "${SESSION_ENV[@]}" "$(command -v xfce4-session)" >"$WORK/$name-session.log" 2>&1 &
   SESSION=$!
-  SESSION_PIDS+=($SESSION)
+  SESSION_PIDS+=("$SESSION")
   PIDS+=("${SESSION_PIDS[@]}")
 }
 

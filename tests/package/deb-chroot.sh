@@ -33,9 +33,9 @@ root=$work/root
 cleanup() {
     # Whatever still runs in the chroot goes first, then its mounts, then the tree; the tree only
     # once nothing is mounted in it, so that nothing of the host's /dev can go with it.
-    local pid
-    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-        [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ] && kill -9 "$pid" 2>/dev/null
+    local proc
+    for proc in /proc/[0-9]*; do
+        [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ] && kill -9 "${proc#/proc/}" 2>/dev/null
     done
     umount "$root/dev/shm" "$root/proc" 2>/dev/null
     if grep -q " $root/" /proc/self/mounts; then
@@ -123,8 +123,10 @@ echo "INFO  package installed ($(elapsed))"
 
 # --- the installed program on an X server in the chroot, as an ordinary user ---
 in_root useradd -m -u 4321 tester
-for d in $(seq 80 99); do
-    [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || [ -e "$root/tmp/.X$d-lock" ] || break
+# The chroot's X server shares the host's abstract socket names, so the display must be free on both;
+# the numbers start above those the desktop checks take.
+for d in $(seq 150 199); do
+    [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || grep -q "@/tmp/.X11-unix/X$d\$" /proc/net/unix || break
 done
 in_root Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!

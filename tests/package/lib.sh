@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the package checks: makes the Debian package from a build folder with CPack.
 set -u
 
