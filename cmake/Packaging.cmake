@@ -18,8 +18,8 @@ screen with your message in the colours you chose.
 
 The package starts Dorvane at every graphical login; the desktop's own startup
 settings turn that off.]])
-# The package lays out the system itself: /usr for the program, /etc for the autostart entry.
-# Installed with DESTDIR and the prefix /usr, so the install rules see the prefix the system will.
+# Staged through DESTDIR with the prefix /usr, so that the install rules see the prefix the system
+# will, and put the autostart entry in /etc rather than /usr/etc.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
