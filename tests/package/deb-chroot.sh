@@ -11,7 +11,8 @@
 #
 # Needs root, debootstrap and a private mount namespace (unshare); exits 77 where these are missing or
 # the mirror cannot be reached. The debootstrapped tree is cached as a tarball in
-# ${DORVANE_CHROOT_CACHE:-~/.cache/dorvane}, so later runs skip the download.
+# ${DORVANE_CHROOT_CACHE:-~/.cache/dorvane} (about 200 MB), so later runs skip the download; delete
+# it to bootstrap afresh. The packages installed on top always come from the mirror.
 # DORVANE_SHOTS=folder  keeps a screenshot of the program in the chroot there.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -80,7 +81,7 @@ else
         exit 77
     fi
     mkdir -p "$cache"
-    tar -C "$root" -cf "$tarball.part" . && mv "$tarball.part" "$tarball"
+    tar -C "$root" -cf "$tarball.$$.part" . && mv "$tarball.$$.part" "$tarball"
     echo "INFO  bare Debian 12 bootstrapped from $mirror and cached in $tarball ($(elapsed))"
 fi
 
