@@ -18,7 +18,7 @@ screen with your message in the colours you chose.
 
 The package starts Dorvane at every graphical login. A user turns that off
 with a copy of its autostart entry in ~/.config/autostart carrying
-Hidden=true, which the startup settings of KDE Plasma and XFCE write.]])
+Hidden=true, which the startup settings of KDE Plasma and Xfce write.]])
 # Staged through DESTDIR with the prefix /usr, so that the install rules see the prefix the system
 # will, and put the autostart entry in /etc rather than /usr/etc.
 set(CPACK_SET_DESTDIR ON)
