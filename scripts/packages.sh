@@ -38,5 +38,12 @@ DESKTOP_X11_PACKAGES=(xvfb openbox trayer xdotool x11-utils imagemagick faketime
 DESKTOP_XFCE_PACKAGES=(xfce4-panel xfconf dbus-daemon libglib2.0-bin tesseract-ocr tesseract-ocr-eng)
 DESKTOP_WESTON_PACKAGES=(weston qt6-wayland)
 DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin)
+# Login autostart under a real session manager.
+DESKTOP_SESSION_PACKAGES=(xfce4-session xfconf openbox dbus-daemon xvfb xdotool x11-utils)
+# Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).
+DEB_PACKAGES=(dpkg-dev file)
+# Checking it as Debian does, and installing it on a bare Debian 12 in a chroot.
+DEB_CHECK_PACKAGES=(lintian desktop-file-utils appstream man-db groff-base)
+DEB_CHROOT_PACKAGES=(debootstrap)
 # The Windows syntax check: the MinGW-w64 cross compiler and its resource compiler.
 WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)

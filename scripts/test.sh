@@ -19,9 +19,10 @@ else
         "its fixed-input replay still runs." >&2
 fi
 
-# The desktop checks run the real program on real desktops; each is skipped where its desktop
-# cannot be installed.
-for group in DESKTOP_X11_PACKAGES DESKTOP_XFCE_PACKAGES DESKTOP_WESTON_PACKAGES DESKTOP_GNOME_PACKAGES; do
+# The desktop checks run the real program on real desktops, and the package checks make and install
+# the Debian package; each is skipped where what it needs cannot be installed.
+for group in DESKTOP_X11_PACKAGES DESKTOP_XFCE_PACKAGES DESKTOP_WESTON_PACKAGES DESKTOP_GNOME_PACKAGES \
+    DESKTOP_SESSION_PACKAGES DEB_PACKAGES DEB_CHECK_PACKAGES DEB_CHROOT_PACKAGES; do
     declare -n packages=$group
     ensure_packages "${packages[@]}" || echo "Could not install ${packages[*]}; the checks that need them are skipped." >&2
 done
