@@ -28,7 +28,7 @@ ensure_packages() {
 }
 
 # What building Dorvane needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation)
 # What the tests need besides.
 TEST_PACKAGES=(qt6-qpa-plugins tzdata)
 # The coverage-guided fuzzer; the tests run without it where these cannot be had.

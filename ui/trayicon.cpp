@@ -2,13 +2,46 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
 #include <QMenu>
+
+#ifdef DORVANE_DBUS_TRAY
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QDBusVariant>
+#endif
+
+namespace {
+
+#ifdef DORVANE_DBUS_TRAY
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+
+// Whether a StatusNotifierWatcher is on the session bus with a host registered: what Qt's D-Bus
+// tray needs before it will put an icon anywhere.
+bool statusNotifierHostPresent()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(kWatcherService, kWatcherPath,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+    get.setAutoStartService(false);
+    const QDBusMessage reply = bus.call(get, QDBus::Block, 2000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return false;
+    return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+}
+#endif
+
+} // namespace
 
 TrayIcon::TrayIcon(QObject *parent)
     : QObject(parent)
+    , m_probe([this] { return lookForTray(); })
     , m_menu(std::make_unique<QMenu>())
-    , m_icon(std::make_unique<QSystemTrayIcon>())
 {
     mnuPopUp = m_menu.get();
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
@@ -24,15 +57,11 @@ TrayIcon::TrayIcon(QObject *parent)
     connect(mnuConfig, &QAction::triggered, this, &TrayIcon::toggleRequested);
     connect(mnuExit, &QAction::triggered, this, &TrayIcon::exitRequested);
 
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/dorvane-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/dorvane-32.png"), QSize(32, 32));
-    m_icon->setIcon(icon);
-    m_icon->setToolTip(QString());
-    // Handed to the platform, the menu is exported over D-Bus to StatusNotifierItem hosts, which
-    // never pass the right click on, and is opened by Qt itself on an XEmbed tray.
-    m_icon->setContextMenu(mnuPopUp);
-    connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
+    m_image.addFile(QStringLiteral(":/dorvane-16.png"), QSize(16, 16));
+    m_image.addFile(QStringLiteral(":/dorvane-32.png"), QSize(32, 32));
+    watchForStatusNotifierHost();
+    if (!waitsForStatusNotifierHost())
+        createIcon();
     m_trayAvailable = m_probe();
 }
 
@@ -42,9 +71,60 @@ TrayIcon::~TrayIcon()
     m_icon.reset();
 }
 
-bool TrayIcon::isSystemTrayAvailable()
+void TrayIcon::createIcon()
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    m_icon = std::make_unique<QSystemTrayIcon>();
+    m_icon->setIcon(m_image);
+    m_icon->setToolTip(QString());
+    // Handed to the platform, the menu is exported over D-Bus to StatusNotifierItem hosts, which
+    // never pass the right click on, and is opened by Qt itself on an XEmbed tray.
+    m_icon->setContextMenu(mnuPopUp);
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
+    if (m_showRequested)
+        m_icon->show();
+}
+
+bool TrayIcon::lookForTray() const
+{
+    return m_icon && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool TrayIcon::waitsForStatusNotifierHost() const
+{
+#ifdef DORVANE_DBUS_TRAY
+    // On X11 a panel that comes late is reached through XEmbed (Plasma's xembedsniproxy
+    // included), and the offscreen and other non-desktop platforms have no tray at all.
+    if (!QGuiApplication::platformName().startsWith(u"wayland"))
+        return false;
+    return !statusNotifierHostPresent();
+#else
+    return false;
+#endif
+}
+
+void TrayIcon::watchForStatusNotifierHost()
+{
+#ifdef DORVANE_DBUS_TRAY
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    // Told by the bus, so the program wakes only when a panel starts, ends or restarts.
+    auto *watcher = new QDBusServiceWatcher(kWatcherService, bus,
+                                            QDBusServiceWatcher::WatchForRegistration
+                                                | QDBusServiceWatcher::WatchForUnregistration,
+                                            this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::statusNotifierChanged);
+    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, &TrayIcon::statusNotifierChanged);
+    // The watcher often comes before the panel that hosts its items; D-Bus signals can only be
+    // connected by name.
+    bus.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"), this,
+                SLOT(statusNotifierChanged()));
+#endif
+}
+
+void TrayIcon::statusNotifierChanged()
+{
+    recheck();
 }
 
 void TrayIcon::setAvailabilityProbe(std::function<bool()> probe)
@@ -55,6 +135,10 @@ void TrayIcon::setAvailabilityProbe(std::function<bool()> probe)
 
 void TrayIcon::recheck()
 {
+    // Also the fallback should the bus's word on the host be missed: one call per tick, and only
+    // while there is no icon.
+    if (!m_icon && !waitsForStatusNotifierHost())
+        createIcon();
     const bool available = m_probe();
     if (available == m_trayAvailable)
         return;
@@ -64,17 +148,20 @@ void TrayIcon::recheck()
 
 void TrayIcon::show()
 {
-    m_icon->show();
+    m_showRequested = true;
+    if (m_icon)
+        m_icon->show();
 }
 
 bool TrayIcon::isVisible() const
 {
-    return m_icon->isVisible();
+    return m_icon && m_icon->isVisible();
 }
 
 void TrayIcon::showMessage(const QString &title, const QString &message, QSystemTrayIcon::MessageIcon icon)
 {
-    m_icon->showMessage(title, message, icon);
+    if (m_icon)
+        m_icon->showMessage(title, message, icon);
 }
 
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
