@@ -38,5 +38,6 @@ DESKTOP_X11_PACKAGES=(xvfb openbox trayer xdotool x11-utils imagemagick faketime
 DESKTOP_XFCE_PACKAGES=(xfce4-panel xfconf dbus-daemon libglib2.0-bin tesseract-ocr tesseract-ocr-eng)
 DESKTOP_WESTON_PACKAGES=(weston qt6-wayland)
 DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin)
+DESKTOP_LXQT_PACKAGES=(lxqt-panel xvfb openbox xdotool x11-utils imagemagick dbus-daemon tesseract-ocr tesseract-ocr-eng)
 # The Windows syntax check: the MinGW-w64 cross compiler and its resource compiler.
 WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)

@@ -19,7 +19,7 @@ fi
 
 # The desktop checks run the real program on real desktops; each is skipped where its desktop
 # cannot be installed.
-for group in DESKTOP_X11_PACKAGES DESKTOP_XFCE_PACKAGES DESKTOP_WESTON_PACKAGES DESKTOP_GNOME_PACKAGES; do
+for group in DESKTOP_X11_PACKAGES DESKTOP_XFCE_PACKAGES DESKTOP_WESTON_PACKAGES DESKTOP_GNOME_PACKAGES DESKTOP_LXQT_PACKAGES; do
     declare -n packages=$group
     ensure_packages "${packages[@]}" || echo "Could not install ${packages[*]}; the checks that need them are skipped." >&2
 done
