@@ -7,6 +7,8 @@
 #ifdef DORVANE_DBUS_TRAY
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #endif
@@ -17,19 +19,28 @@ namespace {
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
 
-// Whether a StatusNotifierWatcher is on the session bus with a host registered: what Qt's D-Bus
-// tray needs before it will put an icon anywhere.
-bool statusNotifierHostPresent()
+constexpr int kFirstLookAgainMs = 1000;
+constexpr int kLastLookAgainMs = 16000;
+
+// Asks the watcher whether a host is registered with it: what Qt's D-Bus tray needs before it
+// will put an icon anywhere.
+QDBusMessage hostQuestion()
 {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return false;
     QDBusMessage get = QDBusMessage::createMethodCall(kWatcherService, kWatcherPath,
                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("Get"));
     get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
     get.setAutoStartService(false);
-    const QDBusMessage reply = bus.call(get, QDBus::Block, 2000);
+    return get;
+}
+
+// At start-up, whether a StatusNotifierWatcher is on the session bus with a host registered.
+bool statusNotifierHostPresent()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    const QDBusMessage reply = bus.call(hostQuestion(), QDBus::Block, 2000);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return false;
     return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
@@ -59,6 +70,8 @@ TrayIcon::TrayIcon(QObject *parent)
 
     m_image.addFile(QStringLiteral(":/dorvane-16.png"), QSize(16, 16));
     m_image.addFile(QStringLiteral(":/dorvane-32.png"), QSize(32, 32));
+    m_lookAgain.setSingleShot(true);
+    connect(&m_lookAgain, &QTimer::timeout, this, &TrayIcon::followWatcher);
     watchForStatusNotifierHost();
     if (!waitsForStatusNotifierHost())
         createIcon();
@@ -113,18 +126,65 @@ void TrayIcon::watchForStatusNotifierHost()
                                             QDBusServiceWatcher::WatchForRegistration
                                                 | QDBusServiceWatcher::WatchForUnregistration,
                                             this);
-    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::statusNotifierChanged);
-    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, &TrayIcon::statusNotifierChanged);
-    // The watcher often comes before the panel that hosts its items; D-Bus signals can only be
-    // connected by name.
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayIcon::watcherRegistered);
+    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, &TrayIcon::recheck);
+    // D-Bus signals can only be connected by name.
     bus.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"), this,
-                SLOT(statusNotifierChanged()));
+                SLOT(followWatcher()));
 #endif
 }
 
-void TrayIcon::statusNotifierChanged()
+void TrayIcon::watcherRegistered()
 {
+    m_lookAgainMs = kFirstLookAgainMs;
+    followWatcher();
+}
+
+void TrayIcon::followWatcher()
+{
+    if (!m_icon) {
+        askForStatusNotifierHost();
+        return;
+    }
     recheck();
+    if (!m_trayAvailable)
+        lookAgainSoon();
+}
+
+void TrayIcon::lookAgainSoon()
+{
+    if (m_lookAgainMs == 0 || m_lookAgainMs > kLastLookAgainMs)
+        return;
+    m_lookAgain.start(m_lookAgainMs);
+    m_lookAgainMs *= 2;
+}
+
+void TrayIcon::askForStatusNotifierHost()
+{
+#ifdef DORVANE_DBUS_TRAY
+    if (m_icon || m_hostAsked || !QGuiApplication::platformName().startsWith(u"wayland"))
+        return;
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    // Without waiting: a watcher that has just started can take seconds to answer.
+    m_hostAsked = true;
+    auto *call = new QDBusPendingCallWatcher(bus.asyncCall(hostQuestion(), 10000), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *finished) {
+        finished->deleteLater();
+        m_hostAsked = false;
+        const QDBusPendingReply<QDBusVariant> reply = *finished;
+        if (m_icon)
+            return;
+        if (reply.isError() || !reply.value().variant().toBool()) {
+            lookAgainSoon();
+            return;
+        }
+        createIcon();
+        m_lookAgain.stop();
+        recheck();
+    });
+#endif
 }
 
 void TrayIcon::setAvailabilityProbe(std::function<bool()> probe)
@@ -137,8 +197,7 @@ void TrayIcon::recheck()
 {
     // Also the fallback should the bus's word on the host be missed: one call per tick, and only
     // while there is no icon.
-    if (!m_icon && !waitsForStatusNotifierHost())
-        createIcon();
+    askForStatusNotifierHost();
     const bool available = m_probe();
     if (available == m_trayAvailable)
         return;

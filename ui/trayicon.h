@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -55,8 +56,9 @@ public slots:
     void recheck();
 
 private slots:
-    /// A StatusNotifierWatcher came or went, or a host registered with it.
-    void statusNotifierChanged();
+    void watcherRegistered();
+    /// A host registered with the watcher, or a look after the watcher came is due.
+    void followWatcher();
 
 private:
     void createIcon();
@@ -66,10 +68,19 @@ private:
     /// and keeps that answer for the whole run; so the icon is made only once a host is there.
     bool waitsForStatusNotifierHost() const;
     void watchForStatusNotifierHost();
+    /// Asks the watcher, without waiting, whether a host is there; makes the icon if so.
+    void askForStatusNotifierHost();
+    void lookAgainSoon();
 
     std::function<bool()> m_probe;
     bool m_trayAvailable = false;
     bool m_showRequested = false;
+    bool m_hostAsked = false;
+    /// A watcher comes seconds before the panel that hosts its items, and some watchers never say
+    /// when a host registers: after a watcher appears it is asked again 1, 2, 4, 8 and 16 s later,
+    /// then at the ticks.
+    QTimer m_lookAgain;
+    int m_lookAgainMs = 0;
     QElapsedTimer m_sinceTrigger;
     QIcon m_image;
     std::unique_ptr<QMenu> m_menu;
