@@ -15,12 +15,12 @@
 
 namespace {
 
+constexpr int kFirstLookAgainMs = 1000;
+constexpr int kLastLookAgainMs = 16000;
+
 #ifdef DORVANE_DBUS_TRAY
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
-
-constexpr int kFirstLookAgainMs = 1000;
-constexpr int kLastLookAgainMs = 16000;
 
 // Asks the watcher whether a host is registered with it: what Qt's D-Bus tray needs before it
 // will put an icon anywhere.
@@ -32,6 +32,13 @@ QDBusMessage hostQuestion()
     get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
     get.setAutoStartService(false);
     return get;
+}
+
+// On X11 a panel that comes late is reached through XEmbed (Plasma's xembedsniproxy included), and
+// the offscreen and other non-desktop platforms have no tray at all; on Wayland D-Bus is the only way.
+bool trayOnlyOverDBus()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland");
 }
 
 // At start-up, whether a StatusNotifierWatcher is on the session bus with a host registered.
@@ -73,8 +80,13 @@ TrayIcon::TrayIcon(QObject *parent)
     m_lookAgain.setSingleShot(true);
     connect(&m_lookAgain, &QTimer::timeout, this, &TrayIcon::followWatcher);
     watchForStatusNotifierHost();
-    if (!waitsForStatusNotifierHost())
+    if (waitsForStatusNotifierHost()) {
+        // At login the panel often starts beside the program.
+        m_lookAgainMs = kFirstLookAgainMs;
+        lookAgainSoon();
+    } else {
         createIcon();
+    }
     m_trayAvailable = m_probe();
 }
 
@@ -105,11 +117,7 @@ bool TrayIcon::lookForTray() const
 bool TrayIcon::waitsForStatusNotifierHost() const
 {
 #ifdef DORVANE_DBUS_TRAY
-    // On X11 a panel that comes late is reached through XEmbed (Plasma's xembedsniproxy
-    // included), and the offscreen and other non-desktop platforms have no tray at all.
-    if (!QGuiApplication::platformName().startsWith(u"wayland"))
-        return false;
-    return !statusNotifierHostPresent();
+    return trayOnlyOverDBus() && !statusNotifierHostPresent();
 #else
     return false;
 #endif
@@ -162,7 +170,7 @@ void TrayIcon::lookAgainSoon()
 void TrayIcon::askForStatusNotifierHost()
 {
 #ifdef DORVANE_DBUS_TRAY
-    if (m_icon || m_hostAsked || !QGuiApplication::platformName().startsWith(u"wayland"))
+    if (m_icon || m_hostAsked || !trayOnlyOverDBus())
         return;
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
