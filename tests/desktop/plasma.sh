@@ -129,7 +129,8 @@ find_icon() {
   local box
   box=$(convert "$1" -crop "${SCREEN_W}x60+0+$((SCREEN_H - 60))" +repage -fx 'r>0.45 && r>2.2*g && r>2.2*b ? 1 : 0' \
         -format '%@' info: 2>/dev/null)
-  [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" -le 48 ] || return 1
+  [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" -ge 6 ] && [ "${BASH_REMATCH[1]}" -le 48 ] ||
+    return 1
   echo "$((BASH_REMATCH[3] + BASH_REMATCH[1] / 2)) $((SCREEN_H - 60 + BASH_REMATCH[4] + BASH_REMATCH[2] / 2))"
 }
 # ocr_find SHOT X Y W H WORD: the centre "x y" of WORD read in that part of the picture.
