@@ -176,7 +176,9 @@ if [ -n "$ITEM" ]; then
   for _ in $(seq 20); do
     ICON=$(ev "let a = Main.panel.statusArea['appindicator-$ITEM']; if (!a || !a.is_mapped() || a.width < 8) ''; else
                { let [x, y] = a.get_transformed_position(); [Math.round(x), Math.round(y), a.width, a.height].join(' '); }")
-    [ -n "$ICON" ] && break; sleep 0.25
+    # Just added, the actor is mapped a moment before it has a position.
+    [[ $ICON =~ ^-?[0-9]+( -?[0-9]+){3}$ ]] && break
+    ICON=; sleep 0.25
   done
 fi
 if [ -n "$ICON" ]; then
