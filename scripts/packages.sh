@@ -28,7 +28,7 @@ ensure_packages() {
 }
 
 # What building Dorvane needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation)
 # What the tests need besides.
 TEST_PACKAGES=(qt6-qpa-plugins tzdata)
 # The coverage-guided fuzzer; the tests run without it where these cannot be had.
@@ -38,6 +38,7 @@ DESKTOP_X11_PACKAGES=(xvfb openbox trayer xdotool x11-utils imagemagick faketime
 DESKTOP_XFCE_PACKAGES=(xfce4-panel xfconf dbus-daemon libglib2.0-bin tesseract-ocr tesseract-ocr-eng)
 DESKTOP_WESTON_PACKAGES=(weston qt6-wayland)
 DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin)
+DESKTOP_LXQT_PACKAGES=(lxqt-panel xvfb openbox xdotool x11-utils imagemagick dbus-daemon tesseract-ocr tesseract-ocr-eng)
 # Login autostart under a real session manager.
 DESKTOP_SESSION_PACKAGES=(xfce4-session xfconf openbox dbus-daemon xvfb xdotool x11-utils)
 # Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).

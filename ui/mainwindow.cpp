@@ -8,6 +8,7 @@
 #include "olecolor.h"
 #include "olepalette.h"
 #include "reminder.h"
+#include "taskbarentry.h"
 #include "timepicker.h"
 #include "twips.h"
 #include "workcheckbox.h"
@@ -143,10 +144,23 @@ void MainWindow::applyWindowFlags()
     // A fixed dialog frame: a title with its menu and close box, no maximise box.
     Qt::WindowFlags flags
         = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    // A tool window keeps out of the taskbar. Without a tray the taskbar is the only way back to
-    // a hidden window, so then it is a normal window that can be minimised.
+    // A tool window keeps out of some taskbars (setVisible asks the others). Without a tray the
+    // taskbar is the only way back to a hidden window, so then it is a normal window that can be
+    // minimised.
     flags |= m_trayAvailable ? Qt::Tool : (Qt::Window | Qt::WindowMinimizeButtonHint);
     setWindowFlags(flags);
+}
+
+void MainWindow::setVisible(bool visible)
+{
+    const bool showing = visible && isHidden();
+    if (showing)
+        TaskbarEntry::prepare(*this, !m_trayAvailable);
+    QWidget::setVisible(visible);
+    // A window manager may clear the state when the window is withdrawn, which the hide that new
+    // window flags make can overtake; asked again once mapped, it holds.
+    if (showing)
+        TaskbarEntry::request(*this, !m_trayAvailable);
 }
 
 QGroupBox *MainWindow::createDays()

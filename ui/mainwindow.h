@@ -33,6 +33,8 @@ public:
     /// goes, a hidden window comes back minimised; when it comes, a minimised window goes into it.
     void setTrayAvailable(bool available);
     bool trayAvailable() const { return m_trayAvailable; }
+    /// Shows the window with a taskbar button only where there is no tray to get it back from.
+    void setVisible(bool visible) override;
 
     /// Loads the stored schedule and display options and shows them, without writing them back.
     void Form_Load();

@@ -24,8 +24,8 @@ acc_start "$EXE"
 
 # The configuration window's id, shown or not.
 config_window() { xdotool search --pid "$APP" --name "^$TITLE\$" 2>/dev/null | head -n 1; }
-# "normal" or "skip-taskbar", from what the window asks of the window manager.
-taskbar() { xprop -id "$1" _NET_WM_STATE _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q 'SKIP_TASKBAR\|_NET_WM_WINDOW_TYPE_UTILITY' && echo skip-taskbar || echo normal; }
+# "normal" or "skip-taskbar", from the window's state (a utility window type alone leaves it in some taskbars).
+taskbar() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_SKIP_TASKBAR' && echo skip-taskbar || echo normal; }
 # "Normal", "Iconic" (minimised) or "Withdrawn" (hidden).
 wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}' | grep . || echo Withdrawn; }
 # Wait up to N seconds for the program to say TEXT on stderr.
