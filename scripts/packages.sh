@@ -40,3 +40,6 @@ DESKTOP_WESTON_PACKAGES=(weston qt6-wayland)
 DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin)
 # The Windows syntax check: the MinGW-w64 cross compiler and its resource compiler.
 WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+# The Windows build and its tests under Wine; the installer is made with nsis.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build qt6-base-dev
+                  qt6-base-dev-tools xz-utils wine64 xvfb fonts-liberation nsis)
