@@ -62,6 +62,26 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME Dorvane.exe)
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 
+# Windows keeps the files of a running program, and Dorvane runs from the Startup folder, so the
+# installer and the uninstaller first end it as a logoff does (WM_QUERYENDSESSION, then
+# WM_ENDSESSION TRUE, to its window, hidden or not). That loses nothing: every setting was saved
+# when it was made. They wait up to 5 s for its window to go, and a moment for the process.
+set(_dorvane_end_running "
+  StrCpy $1 0
+  dorvane_end:
+    FindWindow $0 \"\" \"Dorvane: Configuration\"
+    StrCmp $0 0 dorvane_ended
+    SendMessage $0 0x0011 0 0x80000000 /TIMEOUT=5000
+    SendMessage $0 0x0016 1 0x80000000 /TIMEOUT=5000
+    Sleep 200
+    IntOp $1 $1 + 1
+    IntCmp $1 25 dorvane_ended dorvane_end dorvane_ended
+  dorvane_ended:
+  IntCmp $1 0 +2
+    Sleep 500
+")
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "${_dorvane_end_running}")
+
 # Dorvane runs at every logon of the user who installs it, through a shortcut in that user's own
 # Startup folder, which the user may delete to turn this off. An installation by an administrator
 # otherwise puts shortcuts in the all-users folders; $SMPROGRAMS tells which context was in force.
@@ -73,7 +93,7 @@ set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
   StrCmp $0 $SMPROGRAMS +2
     SetShellVarContext all
 ")
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${_dorvane_end_running}
   StrCpy $0 $SMPROGRAMS
   SetShellVarContext current
   Delete \"${_dorvane_startup_link}\"

@@ -1,8 +1,8 @@
-/* Plays a logoff that is then cancelled, as Windows does it, to the top-level windows of one
- * program: WM_QUERYENDSESSION to every one of them, hidden ones included, then WM_ENDSESSION with
- * wParam FALSE.
+/* Plays a logoff, as Windows does it, to the top-level windows of one program:
+ * WM_QUERYENDSESSION to every one of them, hidden ones included, then WM_ENDSESSION with wParam
+ * FALSE (the logoff was cancelled) or, with --end, TRUE (the session ends).
  *
- *   endsession.exe Dorvane.exe
+ *   endsession.exe [--end] Dorvane.exe
  *
  * Prints one line per window with its answer to the query. Exit status: 0 when the messages
  * reached at least one window, 1 when the program has no window, 2 on bad arguments. */
@@ -48,14 +48,15 @@ static BOOL CALLBACK collect(HWND window, LPARAM data)
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc != 2) {
-        fwprintf(stderr, L"usage: endsession.exe PROGRAM.exe\n");
+    const BOOL ends = argc == 3 && wcscmp(argv[1], L"--end") == 0;
+    if (argc != 2 && !ends) {
+        fwprintf(stderr, L"usage: endsession.exe [--end] PROGRAM.exe\n");
         return 2;
     }
-    struct found found = {argv[1], {0}, 0};
+    struct found found = {argv[argc - 1], {0}, 0};
     EnumWindows(collect, (LPARAM)&found);
     if (found.count == 0) {
-        wprintf(L"no top-level window of %ls\n", argv[1]);
+        wprintf(L"no top-level window of %ls\n", found.image);
         return 1;
     }
 
@@ -68,12 +69,12 @@ int wmain(int argc, wchar_t **argv)
         wprintf(L"WM_QUERYENDSESSION to \"%ls\": %ls\n", title,
                 !sent ? L"no answer" : answer ? L"may end" : L"refuses");
     }
-    /* Windows tells every window that was asked that the session goes on after all. */
+    /* Windows tells every window that was asked whether the session ends after all. */
     for (int i = 0; i < found.count; ++i) {
         DWORD_PTR ignored;
-        SendMessageTimeoutW(found.windows[i], WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+        SendMessageTimeoutW(found.windows[i], WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
                             &ignored);
     }
-    wprintf(L"WM_ENDSESSION (FALSE) to %d window(s)\n", found.count);
+    wprintf(L"WM_ENDSESSION (%ls) to %d window(s)\n", ends ? L"TRUE" : L"FALSE", found.count);
     return 0;
 }
