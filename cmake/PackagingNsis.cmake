@@ -7,7 +7,7 @@ endif()
 set(CMAKE_INSTALL_BINDIR .)
 
 # Qt finds its plugins in these folders beside the executable.
-# The Windows 11/Vista style gives the native look wherever a visual theme is active; without it
+# The native style (windowsvista) gives the look of the Windows version it runs on; without it
 # Qt draws the classic Windows 95 controls.
 set(_dorvane_plugins
     platforms Qt6::QWindowsIntegrationPlugin
@@ -26,13 +26,22 @@ if(NOT _dorvane_qtcore)
     get_target_property(_dorvane_qtcore Qt6::Core LOCATION)
 endif()
 get_filename_component(DORVANE_QT_BINDIR "${_dorvane_qtcore}" DIRECTORY)
-find_program(DORVANE_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump objdump REQUIRED)
-set(DORVANE_MINGW_LIBDIR "${CMAKE_FIND_ROOT_PATH}/lib")
+find_program(DORVANE_OBJDUMP NAMES ${CMAKE_OBJDUMP} x86_64-w64-mingw32-objdump objdump)
+# A DLL that is neither there nor Windows' own would be missing on the user's machine. Cross-built,
+# Windows' own are those that MinGW has an import library for; on Windows, those in System32.
+if(CMAKE_CROSSCOMPILING)
+    set(DORVANE_SYSTEM_DLLS "${CMAKE_FIND_ROOT_PATH}/lib")
+else()
+    file(TO_CMAKE_PATH "$ENV{SystemRoot}/System32" DORVANE_SYSTEM_DLLS)
+endif()
+if(NOT DORVANE_OBJDUMP)
+    install(CODE "message(FATAL_ERROR \"The Windows package needs objdump (MinGW's binutils) to find its DLLs\")")
+endif()
 install(CODE "
     set(OBJDUMP \"${DORVANE_OBJDUMP}\")
     set(FILES \"$<TARGET_FILE:dorvane>\" ${_dorvane_plugin_files})
     set(SEARCH_DIR \"${DORVANE_QT_BINDIR}\")
-    set(SYSTEM_LIBDIR \"${DORVANE_MINGW_LIBDIR}\")
+    set(SYSTEM_DLLS \"${DORVANE_SYSTEM_DLLS}\")
     set(DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
     include(\"${CMAKE_CURRENT_LIST_DIR}/WindowsDlls.cmake\")
 ")

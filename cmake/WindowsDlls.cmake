@@ -1,7 +1,7 @@
 # Run at install time: copies into DESTINATION every DLL that FILES import, directly or through
-# one another, and that SEARCH_DIR holds. Any other import must be a Windows DLL, which has an
-# import library in SYSTEM_LIBDIR; anything else would be missing on the user's machine.
-#   OBJDUMP, FILES, SEARCH_DIR, SYSTEM_LIBDIR, DESTINATION
+# one another, and that SEARCH_DIR holds. Any other import must be one of Windows' own: a DLL in
+# SYSTEM_DLLS, or one that SYSTEM_DLLS has a MinGW import library (lib<name>.a) for.
+#   OBJDUMP, FILES, SEARCH_DIR, SYSTEM_DLLS, DESTINATION
 # Windows matches DLL names without regard to case, so the names are compared in lower case.
 file(GLOB available RELATIVE "${SEARCH_DIR}" "${SEARCH_DIR}/*.dll")
 foreach(dll IN LISTS available)
@@ -32,7 +32,8 @@ while(pending)
             continue()
         endif()
         string(REGEX REPLACE "\\.dll$" "" base "${key}")
-        if(NOT key MATCHES "^(api|ext)-ms-" AND NOT EXISTS "${SYSTEM_LIBDIR}/lib${base}.a")
+        if(NOT key MATCHES "^(api|ext)-ms-" AND NOT EXISTS "${SYSTEM_DLLS}/lib${base}.a"
+           AND NOT EXISTS "${SYSTEM_DLLS}/${name}")
             message(FATAL_ERROR "${file} imports ${name}, which is neither in ${SEARCH_DIR} nor part of Windows")
         endif()
     endforeach()
