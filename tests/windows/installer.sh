@@ -124,7 +124,7 @@ STARTED=$(date +%s)
 
 config_window() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n 1; }
 CONFIG=
-for _ in $(seq 60); do CONFIG=$(config_window); [ -n "$CONFIG" ] && break; sleep 0.25; done
+for _ in $(seq 120); do CONFIG=$(config_window); [ -n "$CONFIG" ] && break; sleep 0.25; done
 [ -n "$CONFIG" ] && step PASS "the installed Dorvane.exe starts and its configuration window maps" \
   || step FAIL "the installed Dorvane.exe starts and its configuration window maps" "no window '$TITLE'"
 
@@ -144,7 +144,7 @@ fi
 
 # The tray icon is a window of Wine's explorer that trayer takes in.
 docked=
-for _ in $(seq 20); do
+for _ in $(seq 40); do
   for t in $(xdotool search --class trayer 2>/dev/null); do
     xwininfo -id "$t" -tree 2>/dev/null | grep -q '"explorer.exe"' && docked=$t
   done
@@ -221,7 +221,7 @@ else
 fi
 # wineboot then starts the next session as a logon does, with what the Startup folder holds.
 CONFIG=
-for _ in $(seq 60); do CONFIG=$(config_window); [ -n "$CONFIG" ] && break; sleep 0.25; done
+for _ in $(seq 120); do CONFIG=$(config_window); [ -n "$CONFIG" ] && break; sleep 0.25; done
 [ -n "$CONFIG" ] && step PASS "the next session starts Dorvane again through the Startup shortcut" \
   || step FAIL "the next session starts Dorvane through the Startup shortcut" "no window '$TITLE'"
 
