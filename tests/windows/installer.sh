@@ -13,13 +13,14 @@
 # One PASS/FAIL line per step; exit 0 when all pass, 1 when any fails, 77 (skipped) when Wine, the
 # MinGW C compiler or an X tool is missing.
 # DORVANE_SHOTS=folder keeps windows-configuration.png and windows-alert.png there.
-source "$(dirname "${BASH_SOURCE[0]}")/../desktop/lib.sh"
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$HERE/../desktop/lib.sh"
 source "$SRC/scripts/wine-prefix.sh"
 START=$(date +%s)
 
 INSTALLER=${1:-}
 for tool in Xvfb openbox trayer xdotool xwininfo import "$WINE64" "$WINESERVER" x86_64-w64-mingw32-gcc; do
-  command -v "$tool" >/dev/null || { echo "installer.sh: $tool is missing (scripts/packages.sh: WINDOWS_RUN_PACKAGES)"; exit 77; }
+  command -v "$tool" >/dev/null || { echo "installer.sh: $tool is missing (scripts/packages.sh: WINDOWS_PACKAGES, DESKTOP_X11_PACKAGES)"; exit 77; }
 done
 [ -n "$INSTALLER" ] && [ -f "$INSTALLER" ] || { echo "installer.sh: no installer at '${INSTALLER}'"; exit 1; }
 INSTALLER=$(realpath "$INSTALLER")
@@ -45,7 +46,7 @@ TITLE='Dorvane: Configuration'
 
 # The helper that plays a cancelled logoff, built for Windows here.
 if ! x86_64-w64-mingw32-gcc -std=c11 -O2 -municode -static -o "$WORK/endsession.exe" \
-    "$ACC_DIR/../windows/endsession.c" >"$WORK/endsession-build.log" 2>&1; then
+    "$HERE/endsession.c" >"$WORK/endsession-build.log" 2>&1; then
   cat "$WORK/endsession-build.log"; echo "installer.sh: cannot build endsession.exe"; exit 1
 fi
 
