@@ -17,6 +17,11 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 using namespace TestSupport;
 
@@ -55,6 +60,62 @@ SettingsStore storeIn(const QString &configHome)
     return SettingsStore(ProcessSupport::storeFileIn(configHome));
 #endif
 }
+
+// The store's raw content, to see that nothing was written at all.
+QByteArray storeBytes(const QString &configHome)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(configHome);
+    return registryText();
+#else
+    QFile f(ProcessSupport::storeFileIn(configHome));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+#endif
+}
+
+// Rows that end the program by a Windows logoff rather than a signal.
+constexpr int kLogoff = -1;
+constexpr int kCancelledLogoff = -2;
+
+#ifdef Q_OS_WIN
+std::vector<HWND> topLevelWindows(qint64 pid, bool visibleOnly)
+{
+    struct Search {
+        DWORD pid;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } search{static_cast<DWORD>(pid), visibleOnly, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto *s = reinterpret_cast<Search *>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->pid && (!s->visibleOnly || ::IsWindowVisible(window)))
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// What Windows sends every top-level window of a program at logoff: whether the session may end,
+// then whether it does. True when every window agreed to the end.
+bool endSession(qint64 pid, bool ends)
+{
+    const std::vector<HWND> windows = topLevelWindows(pid, false);
+    bool agreed = !windows.empty();
+    for (HWND window : windows) {
+        DWORD_PTR answer = 0;
+        agreed = ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer)
+            && answer && agreed;
+    }
+    for (HWND window : windows) {
+        DWORD_PTR answer = 0;
+        ::SendMessageTimeoutW(window, WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+    }
+    return agreed;
+}
+#endif
 
 Values storedValues(const QString &configHome)
 {
@@ -255,30 +316,55 @@ void TestKillSafety::terminationSignalEndsTheProgramCleanly_data()
     QTest::newRow("SIGINT exits 0 and leaves the store as it was") << int(SIGINT) << false;
     QTest::newRow("SIGHUP exits 0 and leaves the store as it was") << int(SIGHUP) << false;
     QTest::newRow("SIGTERM on a first start keeps the message written at load") << int(SIGTERM) << true;
+    QTest::newRow("a Windows logoff exits 0 and leaves the store as it was") << kLogoff << false;
+    QTest::newRow("a cancelled Windows logoff leaves the program running") << kCancelledLogoff << false;
+    QTest::newRow("a Windows logoff on a first start keeps the message written at load") << kLogoff << true;
 }
 
 void TestKillSafety::terminationSignalEndsTheProgramCleanly()
 {
-#ifndef Q_OS_UNIX
-    QSKIP("Windows has no termination signals");
-#else
     QFETCH(int, signalNumber);
     QFETCH(bool, firstStart);
+    const bool logoff = signalNumber == kLogoff || signalNumber == kCancelledLogoff;
+#ifdef Q_OS_UNIX
+    if (logoff)
+        QSKIP("Windows session messages; a logout here sends SIGTERM");
+#else
+    if (!logoff)
+        QSKIP("Windows has no termination signals");
+#endif
     QTemporaryDir home;
-    const QString file = ProcessSupport::storeFileIn(home.path());
-    if (!firstStart)
+    if (firstStart)
+        clearStore();
+    else
         seedStore(home.path());
     const Values before = storedValues(home.path());
-    QFile f(file);
-    const QByteArray bytesBefore = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    f.close();
+    const QByteArray bytesBefore = storeBytes(home.path());
 
     QProcess program;
-    program.setProcessEnvironment(ProcessSupport::environment(home.path()));
+    QProcessEnvironment env = ProcessSupport::environment(home.path());
+#ifdef Q_OS_WIN
+    // Only windows of the system's own get the session messages.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
+#endif
+    program.setProcessEnvironment(env);
     program.start(QStringLiteral(DORVANE_EXE), {});
     QVERIFY(program.waitForStarted());
+#ifdef Q_OS_UNIX
     QVERIFY(ProcessSupport::waitUntilCatching(program.processId(), signalNumber));
     ::kill(static_cast<pid_t>(program.processId()), signalNumber);
+#else
+    // The configuration window is shown once the store has been loaded.
+    QTRY_VERIFY_WITH_TIMEOUT(!topLevelWindows(program.processId(), true).empty(), 20000);
+    if (signalNumber == kCancelledLogoff) {
+        QVERIFY(endSession(program.processId(), false));
+        // Asked whether the session may end, it must not end before the session does: its window
+        // stays, and it answers the next logoff.
+        QVERIFY2(!program.waitForFinished(2000), program.readAllStandardError().constData());
+        QVERIFY(!topLevelWindows(program.processId(), true).empty());
+    }
+    QVERIFY(endSession(program.processId(), true));
+#endif
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
@@ -289,10 +375,8 @@ void TestKillSafety::terminationSignalEndsTheProgramCleanly()
     } else {
         QVERIFY(after == before);
         // Nothing is written at shutdown, not even the same texts again.
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), bytesBefore);
+        QCOMPARE(storeBytes(home.path()), bytesBefore);
     }
-#endif
 }
 
 QTEST_GUILESS_MAIN(TestKillSafety)
