@@ -65,13 +65,10 @@ int main(int argc, char *argv[])
     QObject::connect(&frmMain, &MainWindow::saved, &saveNotice, &SaveNotice::showSaved);
 
     QObject::connect(&unixSignals, &UnixSignals::terminationRequested, &frmMain, &MainWindow::mnuExit_Click);
-#ifdef Q_OS_WIN
-    // A Windows logoff arrives as a request to commit data; every edit is already on disk, so
-    // ending as through the menu is all there is to do. Elsewhere logout sends SIGTERM.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &MainWindow::mnuExit_Click);
-#endif
-    // Windows may end the process once its end-of-session message returns, before exec() does; Qt
-    // says aboutToQuit just before that, and exactly once on every way out.
+    // A Windows logoff first only asks (commitDataRequest), and the user may still cancel it, so the
+    // program stays. When the session really ends, Qt says aboutToQuit and quits by itself, and
+    // Windows may end the process before exec() returns; aboutToQuit comes exactly once on every
+    // way out. Elsewhere logout sends SIGTERM.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &reminder, [&reminder] { reminder.finish(); });
 
     tray.show();

@@ -61,9 +61,20 @@ std::unique_ptr<QSettings> SettingsStore::open() const
 {
     // A fresh QSettings for every call: status() never clears once an error is set, so a long-lived
     // object would keep reporting an old failure after the store became writable again.
-    auto settings = m_iniFilePath.isEmpty()
-        ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication)
-        : std::make_unique<QSettings>(m_iniFilePath, QSettings::IniFormat);
+    if (!m_iniFilePath.isEmpty())
+        return openGroup(std::make_unique<QSettings>(m_iniFilePath, QSettings::IniFormat));
+#ifdef Q_OS_WIN
+    const QString key = qEnvironmentVariable(kRegistryKeyVariable);
+    if (!key.isEmpty())
+        return openGroup(std::make_unique<QSettings>(
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + key, QSettings::NativeFormat));
+#endif
+    return openGroup(
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication));
+}
+
+std::unique_ptr<QSettings> SettingsStore::openGroup(std::unique_ptr<QSettings> settings)
+{
     settings->beginGroup(kGroup);
     return settings;
 }

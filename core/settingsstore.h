@@ -36,8 +36,14 @@ public:
     /// Where the store lives, for messages: a file path or a registry path.
     QString location() const;
 
+    /// Names a key below HKEY_CURRENT_USER\Software that the native store on Windows uses in place
+    /// of Dorvane\Dorvane, so that tests and the programs they start keep away from the user's
+    /// settings there, as XDG_CONFIG_HOME does elsewhere. Ignored on other systems.
+    static constexpr const char *kRegistryKeyVariable = "DORVANE_REGISTRY_KEY";
+
 private:
     std::unique_ptr<QSettings> open() const;
+    static std::unique_ptr<QSettings> openGroup(std::unique_ptr<QSettings> settings);
     QSettings::Status write(const QString &key, const QString &text);
 
     QString m_iniFilePath;

@@ -2,6 +2,9 @@
 
 // For the tests that run the program, or the edit driver, as a process of its own.
 
+// Its store isolation is what keeps the started programs away from the user's store on Windows too.
+#include "testsupport.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>

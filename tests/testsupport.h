@@ -4,12 +4,15 @@
 
 #include "clock.h"
 #include "oledate.h"
+#include "settingsstore.h"
 
 #include <QDir>
 #include <QLocale>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QtGlobal>
 
 namespace TestSupport {
@@ -22,31 +25,95 @@ inline QTemporaryDir &configHome()
     return dir;
 }
 
+#ifdef Q_OS_WIN
+/// On Windows the native store is the registry, which XDG_CONFIG_HOME does not move: this test run
+/// and every program it starts use a key of their own, HKEY_CURRENT_USER\Software\<this>, which
+/// goes again when the test ends.
+inline const QString &registryRoot()
+{
+    static const QString root = QStringLiteral("Dorvane Test ") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    return root;
+}
+
+inline QString registryPath()
+{
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + registryRoot() + QStringLiteral("\\Dorvane");
+}
+
+struct RegistryCleanup {
+    ~RegistryCleanup() { QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat).remove(registryRoot()); }
+};
+#endif
+
 inline void isolateSettings()
 {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome().path()));
+#ifdef Q_OS_WIN
+    qputenv(SettingsStore::kRegistryKeyVariable, (registryRoot() + QStringLiteral("\\Dorvane")).toUtf8());
+    static RegistryCleanup cleanup;
+#endif
 }
 Q_CONSTRUCTOR_FUNCTION(isolateSettings)
 
-/// The file the native store uses inside configHome().
+/// The file the native store uses inside configHome(); on Windows the store is not a file.
 inline QString storeFile()
 {
     return configHome().path() + QStringLiteral("/Dorvane/Dorvane.conf");
 }
 
+#ifdef Q_OS_WIN
+/// The registry store as the lines of a store file would give it, keys sorted, for comparisons.
+inline QByteArray registryText()
+{
+    QSettings registry(registryPath(), QSettings::NativeFormat);
+    QByteArray text;
+    const QStringList groups = registry.childGroups();
+    for (const QString &group : groups) {
+        text += '[' + group.toUtf8() + "]\n";
+        registry.beginGroup(group);
+        for (const QString &key : registry.childKeys())
+            text += key.toUtf8() + '=' + registry.value(key).toString().toUtf8() + '\n';
+        registry.endGroup();
+    }
+    return text;
+}
+
+/// Makes the registry store fail every write and read nothing, as a folder in place of the store
+/// file does: it moves to a key whose name is longer than the registry allows.
+inline void blockRegistry(bool blocked)
+{
+    const QString key = registryRoot() + QStringLiteral("\\Dorvane");
+    qputenv(SettingsStore::kRegistryKeyVariable, (blocked ? key + QString(300, u'x') : key).toUtf8());
+}
+#endif
+
 /// Empties the store, the folder included.
 inline void clearStore()
 {
     QDir(configHome().path() + QStringLiteral("/Dorvane")).removeRecursively();
+#ifdef Q_OS_WIN
+    QSettings(registryPath(), QSettings::NativeFormat).clear();
+#endif
 }
 
-/// Writes the store file by hand, as a user with an editor would.
+/// Writes the store by hand, as a user with an editor would: the file, or on Windows the
+/// registry values that the file's lines name, as texts.
 inline void writeStoreFile(const QByteArray &content)
 {
     QDir().mkpath(configHome().path() + QStringLiteral("/Dorvane"));
     QFile f(storeFile());
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(content);
+#ifdef Q_OS_WIN
+    f.close();
+    const QSettings ini(storeFile(), QSettings::IniFormat);
+    QSettings registry(registryPath(), QSettings::NativeFormat);
+    registry.clear();
+    for (const QString &key : ini.allKeys())
+        registry.setValue(key, ini.value(key));
+    registry.sync();
+    QFile::remove(storeFile());
+#endif
 }
 
 /// A clock that stands still until told to move.

@@ -17,8 +17,19 @@
 #include <map>
 #include <optional>
 #include <utility>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 using namespace TestSupport;
+
+#ifndef Q_OS_UNIX
+// Windows has neither: a kill there is TerminateProcess, and the hang-up rows are skipped.
+#define SIGHUP 1
+#define SIGKILL 9
+#endif
 
 namespace {
 
@@ -38,9 +49,77 @@ struct DriverRun {
     std::optional<KeyText> unfinished;
 };
 
-Values storedValues(const QString &file)
+// The store of the programs started with ProcessSupport::environment(configHome). On Windows that is
+// this test's own registry key, the same for every home folder.
+SettingsStore storeIn(const QString &configHome)
 {
-    const SettingsStore store(file);
+#ifdef Q_OS_WIN
+    Q_UNUSED(configHome);
+    return SettingsStore();
+#else
+    return SettingsStore(ProcessSupport::storeFileIn(configHome));
+#endif
+}
+
+// The store's raw content, to see that nothing was written at all.
+QByteArray storeBytes(const QString &configHome)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(configHome);
+    return registryText();
+#else
+    QFile f(ProcessSupport::storeFileIn(configHome));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+#endif
+}
+
+// Rows that end the program by a Windows logoff rather than a signal.
+constexpr int kLogoff = -1;
+constexpr int kCancelledLogoff = -2;
+
+#ifdef Q_OS_WIN
+std::vector<HWND> topLevelWindows(qint64 pid, bool visibleOnly)
+{
+    struct Search {
+        DWORD pid;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } search{static_cast<DWORD>(pid), visibleOnly, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto *s = reinterpret_cast<Search *>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->pid && (!s->visibleOnly || ::IsWindowVisible(window)))
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// What Windows sends every top-level window of a program at logoff: whether the session may end,
+// then whether it does. True when every window agreed to the end.
+bool endSession(qint64 pid, bool ends)
+{
+    const std::vector<HWND> windows = topLevelWindows(pid, false);
+    bool agreed = !windows.empty();
+    for (HWND window : windows) {
+        DWORD_PTR answer = 0;
+        agreed = ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer)
+            && answer && agreed;
+    }
+    for (HWND window : windows) {
+        DWORD_PTR answer = 0;
+        ::SendMessageTimeoutW(window, WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+    }
+    return agreed;
+}
+#endif
+
+Values storedValues(const QString &configHome)
+{
+    const SettingsStore store = storeIn(configHome);
     Values values;
     for (const SettingKey &key : allSettingKeys())
         values[key.name] = store.get(key.name, kMissing);
@@ -48,9 +127,9 @@ Values storedValues(const QString &file)
 }
 
 // Every key present, so that the window's load writes nothing of its own.
-void seedStore(const QString &file)
+void seedStore(const QString &configHome)
 {
-    SettingsStore store(file);
+    SettingsStore store = storeIn(configHome);
     const QLocale locale;
     for (const SettingKey &key : allSettingKeys())
         QVERIFY(store.save(key.name, defaultText(key, locale)));
@@ -65,6 +144,9 @@ std::optional<std::pair<QByteArray, KeyText>> parseLine(QByteArray line)
     if (!line.endsWith('\n'))
         return std::nullopt;
     line.chop(1);
+    // Windows writes the driver's line ends as \r\n.
+    if (line.endsWith('\r'))
+        line.chop(1);
     const QString text = QString::fromUtf8(line);
     const qsizetype firstSpace = text.indexOf(u' ');
     const qsizetype secondSpace = text.indexOf(u' ', firstSpace + 1);
@@ -98,7 +180,12 @@ DriverRun runDriver(const QString &configHome, quint32 seed, int edits, int sign
         }
     }
     if (acknowledged == signalAfter) {
+#ifdef Q_OS_UNIX
         ::kill(static_cast<pid_t>(driver.processId()), signalNumber);
+#else
+        Q_UNUSED(signalNumber);
+        driver.kill();
+#endif
         run.signalled = true;
     } else {
         driver.kill();
@@ -166,9 +253,8 @@ void TestKillSafety::killAtAnyPointLosesNoAcknowledgedEdit()
     for (int chain = 0; chain < kChains; ++chain) {
         QTemporaryDir home;
         QVERIFY(home.isValid());
-        const QString file = ProcessSupport::storeFileIn(home.path());
-        seedStore(file);
-        Values expected = storedValues(file);
+        seedStore(home.path());
+        Values expected = storedValues(home.path());
         for (int i = 0; i < kRunsPerChain; ++i) {
             const int edits = 2 + static_cast<int>(rng.bounded(6u));
             const int killAfter = 1 + static_cast<int>(rng.bounded(static_cast<quint32>(edits)));
@@ -177,11 +263,11 @@ void TestKillSafety::killAtAnyPointLosesNoAcknowledgedEdit()
             QCOMPARE(run.exitStatus, QProcess::CrashExit);
             ++kills;
 
-            const Values stored = storedValues(file);
+            const Values stored = storedValues(home.path());
             for (const QString &edit : lostEdits(expected, run, stored))
                 lost.append(QStringLiteral("chain %1 run %2 %3").arg(chain).arg(i).arg(edit));
             // The file the kill left behind loads without a single fallback.
-            SettingsStore store(file);
+            SettingsStore store = storeIn(home.path());
             QCOMPARE(loadSettings(store).warnings, QStringList());
             expected = stored;
         }
@@ -200,12 +286,14 @@ void TestKillSafety::terminationSignalEndsTheEditorCleanly_data()
 
 void TestKillSafety::terminationSignalEndsTheEditorCleanly()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("Windows has no termination signals; a logoff there is tested with the program");
+#endif
     QFETCH(int, signalNumber);
     QRandomGenerator rng(static_cast<quint32>(signalNumber));
     QTemporaryDir home;
-    const QString file = ProcessSupport::storeFileIn(home.path());
-    seedStore(file);
-    Values expected = storedValues(file);
+    seedStore(home.path());
+    Values expected = storedValues(home.path());
     for (int i = 0; i < 4; ++i) {
         const int edits = 3 + static_cast<int>(rng.bounded(5u));
         const int signalAfter = 1 + static_cast<int>(rng.bounded(static_cast<quint32>(edits)));
@@ -213,7 +301,7 @@ void TestKillSafety::terminationSignalEndsTheEditorCleanly()
         QVERIFY2(run.signalled, run.errors.constData());
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);
-        const Values stored = storedValues(file);
+        const Values stored = storedValues(home.path());
         const QStringList lost = lostEdits(expected, run, stored);
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(u'\n')));
         expected = stored;
@@ -228,39 +316,66 @@ void TestKillSafety::terminationSignalEndsTheProgramCleanly_data()
     QTest::newRow("SIGINT exits 0 and leaves the store as it was") << int(SIGINT) << false;
     QTest::newRow("SIGHUP exits 0 and leaves the store as it was") << int(SIGHUP) << false;
     QTest::newRow("SIGTERM on a first start keeps the message written at load") << int(SIGTERM) << true;
+    QTest::newRow("a Windows logoff exits 0 and leaves the store as it was") << kLogoff << false;
+    QTest::newRow("a cancelled Windows logoff leaves the program running") << kCancelledLogoff << false;
+    QTest::newRow("a Windows logoff on a first start keeps the message written at load") << kLogoff << true;
 }
 
 void TestKillSafety::terminationSignalEndsTheProgramCleanly()
 {
     QFETCH(int, signalNumber);
     QFETCH(bool, firstStart);
+    const bool logoff = signalNumber == kLogoff || signalNumber == kCancelledLogoff;
+#ifdef Q_OS_UNIX
+    if (logoff)
+        QSKIP("Windows session messages; a logout here sends SIGTERM");
+#else
+    if (!logoff)
+        QSKIP("Windows has no termination signals");
+#endif
     QTemporaryDir home;
-    const QString file = ProcessSupport::storeFileIn(home.path());
-    if (!firstStart)
-        seedStore(file);
-    const Values before = storedValues(file);
-    QFile f(file);
-    const QByteArray bytesBefore = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    f.close();
+    if (firstStart)
+        clearStore();
+    else
+        seedStore(home.path());
+    const Values before = storedValues(home.path());
+    const QByteArray bytesBefore = storeBytes(home.path());
 
     QProcess program;
-    program.setProcessEnvironment(ProcessSupport::environment(home.path()));
+    QProcessEnvironment env = ProcessSupport::environment(home.path());
+#ifdef Q_OS_WIN
+    // Only windows of the system's own get the session messages.
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
+#endif
+    program.setProcessEnvironment(env);
     program.start(QStringLiteral(DORVANE_EXE), {});
     QVERIFY(program.waitForStarted());
+#ifdef Q_OS_UNIX
     QVERIFY(ProcessSupport::waitUntilCatching(program.processId(), signalNumber));
     ::kill(static_cast<pid_t>(program.processId()), signalNumber);
+#else
+    // The configuration window is shown once the store has been loaded.
+    QTRY_VERIFY_WITH_TIMEOUT(!topLevelWindows(program.processId(), true).empty(), 20000);
+    if (signalNumber == kCancelledLogoff) {
+        QVERIFY(endSession(program.processId(), false));
+        // Asked whether the session may end, it must not end before the session does: its window
+        // stays, and it answers the next logoff.
+        QVERIFY2(!program.waitForFinished(2000), program.readAllStandardError().constData());
+        QVERIFY(!topLevelWindows(program.processId(), true).empty());
+    }
+    QVERIFY(endSession(program.processId(), true));
+#endif
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
 
-    const Values after = storedValues(file);
+    const Values after = storedValues(home.path());
     if (firstStart) {
         QCOMPARE(after.at(kMessageKey), kDefaultMessage);
     } else {
         QVERIFY(after == before);
         // Nothing is written at shutdown, not even the same texts again.
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), bytesBefore);
+        QCOMPARE(storeBytes(home.path()), bytesBefore);
     }
 }
 

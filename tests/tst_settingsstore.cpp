@@ -32,10 +32,16 @@ void TestSettingsStore::livesInTheUsersConfigFolder()
 {
     SettingsStore store;
     QVERIFY(store.save(u"Message"_qs, u"hello"_qs));
+#ifdef Q_OS_WIN
+    // The registry, in this test's own key.
+    QVERIFY2(store.location().endsWith(registryRoot() + u"\\Dorvane"_qs), qPrintable(store.location()));
+    const QByteArray content = registryText();
+#else
     QCOMPARE(QFileInfo(store.location()).canonicalFilePath(), QFileInfo(storeFile()).canonicalFilePath());
     QFile file(storeFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
+#endif
     QVERIFY2(content.contains("[Options]"), content.constData());
     QVERIFY2(content.contains("Message=hello"), content.constData());
 }
@@ -93,10 +99,15 @@ void TestSettingsStore::saveIsOnDiskWhenItReturns()
     SettingsStore store;
     QVERIFY(store.save(u"WorkMonday"_qs, u"1"_qs));
     QVERIFY(store.save(u"MondayTime"_qs, u"7:30:00 AM"_qs));
+#ifdef Q_OS_WIN
+    // Read the registry itself, not through any cache of this process.
+    const QByteArray content = registryText();
+#else
     // Read the file itself, not through any cache of this process.
     QFile file(storeFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
+#endif
     QVERIFY2(content.contains("WorkMonday=1"), content.constData());
     QVERIFY2(content.contains("MondayTime=7:30:00 AM"), content.constData());
 }
@@ -115,6 +126,9 @@ void TestSettingsStore::failedSaveIsReported()
     QVERIFY(QDir().mkpath(folder));
     if (fileIsAFolder) {
         QVERIFY(QDir().mkpath(storeFile()));
+#ifdef Q_OS_WIN
+        blockRegistry(true);
+#endif
     } else {
 #ifdef Q_OS_UNIX
         if (geteuid() == 0)
@@ -127,6 +141,9 @@ void TestSettingsStore::failedSaveIsReported()
     auto restore = qScopeGuard([&] {
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QDir(storeFile()).removeRecursively();
+#ifdef Q_OS_WIN
+        blockRegistry(false);
+#endif
     });
 
     SettingsStore store;
@@ -140,6 +157,9 @@ void TestSettingsStore::failedSaveIsReported()
     restore.dismiss();
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QDir(storeFile()).removeRecursively();
+#ifdef Q_OS_WIN
+    blockRegistry(false);
+#endif
     QVERIFY(store.save(u"Message"_qs, u"saved"_qs));
     QCOMPARE(SettingsStore().get(u"Message"_qs, QString()), u"saved"_qs);
 }

@@ -46,6 +46,11 @@ void block(const QString &configHome, Blocker blocker)
     QDir(folder).removeRecursively();
     if (blocker == Blocker::FolderInPlaceOfFile) {
         QVERIFY(QDir().mkpath(ProcessSupport::storeFileIn(configHome)));
+#ifdef Q_OS_WIN
+        // The store there is the registry, which that folder does not touch.
+        clearStore();
+        blockRegistry(true);
+#endif
         return;
     }
     QVERIFY(QDir().mkpath(folder));
@@ -63,6 +68,10 @@ void unblock(const QString &configHome)
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile::setPermissions(ProcessSupport::storeFileIn(configHome), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QDir(folder).removeRecursively();
+#ifdef Q_OS_WIN
+    blockRegistry(false);
+    clearStore();
+#endif
 }
 
 void addBlockerRows()
