@@ -54,7 +54,7 @@ if [ "$build_it" = 1 ]; then
     cmake -G Ninja -S . -B "$build" \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-w64.cmake" \
         -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DDORVANE_GUI=ON \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DDORVANE_GUI=ON \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$root/scripts/wine-run.sh;$qt;$build/wineprefix" >/dev/null
     nice cmake --build "$build" -j2
 fi

@@ -13,6 +13,12 @@
 #include <QString>
 #include <QThread>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+#include <vector>
+#endif
+
 namespace ProcessSupport {
 
 /// The private runtime folder of copies started with environment(configHome), where the first
@@ -66,6 +72,47 @@ inline bool waitUntilCatching(qint64 pid, int signalNumber, int timeoutMs = 1000
         QThread::msleep(5);
     }
     return false;
+}
+#endif
+
+#ifdef Q_OS_WIN
+/// The top-level windows of process pid, or only its visible ones.
+inline std::vector<HWND> topLevelWindows(qint64 pid, bool visibleOnly)
+{
+    struct Search {
+        DWORD pid;
+        bool visibleOnly;
+        std::vector<HWND> found;
+    } search{static_cast<DWORD>(pid), visibleOnly, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto *s = reinterpret_cast<Search *>(data);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->pid && (!s->visibleOnly || ::IsWindowVisible(window)))
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// What Windows sends every top-level window of a program at logoff: whether the session may end,
+// then whether it does. True when every window agreed to the end.
+inline bool endSession(qint64 pid, bool ends)
+{
+    const std::vector<HWND> windows = topLevelWindows(pid, false);
+    bool agreed = !windows.empty();
+    for (HWND window : windows) {
+        DWORD_PTR answer = 0;
+        agreed = ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer)
+            && answer && agreed;
+    }
+    for (HWND window : windows) {
+        DWORD_PTR answer = 0;
+        ::SendMessageTimeoutW(window, WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+    }
+    return agreed;
 }
 #endif
 

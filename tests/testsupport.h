@@ -41,7 +41,10 @@ inline QString registryPath()
 }
 
 struct RegistryCleanup {
-    ~RegistryCleanup() { QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat).remove(registryRoot()); }
+    ~RegistryCleanup()
+    {
+        QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat).remove(registryRoot());
+    }
 };
 #endif
 

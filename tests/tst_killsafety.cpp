@@ -17,11 +17,6 @@
 #include <map>
 #include <optional>
 #include <utility>
-#include <vector>
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
 
 using namespace TestSupport;
 
@@ -77,45 +72,6 @@ QByteArray storeBytes(const QString &configHome)
 constexpr int kLogoff = -1;
 constexpr int kCancelledLogoff = -2;
 
-#ifdef Q_OS_WIN
-std::vector<HWND> topLevelWindows(qint64 pid, bool visibleOnly)
-{
-    struct Search {
-        DWORD pid;
-        bool visibleOnly;
-        std::vector<HWND> found;
-    } search{static_cast<DWORD>(pid), visibleOnly, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto *s = reinterpret_cast<Search *>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s->pid && (!s->visibleOnly || ::IsWindowVisible(window)))
-                s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// What Windows sends every top-level window of a program at logoff: whether the session may end,
-// then whether it does. True when every window agreed to the end.
-bool endSession(qint64 pid, bool ends)
-{
-    const std::vector<HWND> windows = topLevelWindows(pid, false);
-    bool agreed = !windows.empty();
-    for (HWND window : windows) {
-        DWORD_PTR answer = 0;
-        agreed = ::SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer)
-            && answer && agreed;
-    }
-    for (HWND window : windows) {
-        DWORD_PTR answer = 0;
-        ::SendMessageTimeoutW(window, WM_ENDSESSION, ends, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
-    }
-    return agreed;
-}
-#endif
 
 Values storedValues(const QString &configHome)
 {
@@ -355,15 +311,15 @@ void TestKillSafety::terminationSignalEndsTheProgramCleanly()
     ::kill(static_cast<pid_t>(program.processId()), signalNumber);
 #else
     // The configuration window is shown once the store has been loaded.
-    QTRY_VERIFY_WITH_TIMEOUT(!topLevelWindows(program.processId(), true).empty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!ProcessSupport::topLevelWindows(program.processId(), true).empty(), 20000);
     if (signalNumber == kCancelledLogoff) {
-        QVERIFY(endSession(program.processId(), false));
+        QVERIFY(ProcessSupport::endSession(program.processId(), false));
         // Asked whether the session may end, it must not end before the session does: its window
         // stays, and it answers the next logoff.
         QVERIFY2(!program.waitForFinished(2000), program.readAllStandardError().constData());
-        QVERIFY(!topLevelWindows(program.processId(), true).empty());
+        QVERIFY(!ProcessSupport::topLevelWindows(program.processId(), true).empty());
     }
-    QVERIFY(endSession(program.processId(), true));
+    QVERIFY(ProcessSupport::endSession(program.processId(), true));
 #endif
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
