@@ -125,7 +125,7 @@ void TestSingleInstance::secondStartHandsOver()
             running->kill();
             QVERIFY(running->waitForFinished(10000));
 #ifdef Q_OS_UNIX
-            // Its socket is left behind with nobody answering on it (a Windows pipe goes with its process).
+            // Its lock file is left behind with nobody holding it (a Windows event goes with its process).
             const QDir runtimeDir(ProcessSupport::runtimeDirIn(m_home->path()));
             QVERIFY(!runtimeDir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).isEmpty());
 #endif
@@ -133,7 +133,7 @@ void TestSingleInstance::secondStartHandsOver()
         QVERIFY(writeStore(file, kStoreWithoutMessage));
         running = startProgram();
         QVERIFY(running->waitForStarted());
-        // Its load writes the missing message, after it began to listen and before its event loop.
+        // Its load writes the missing message, after it took the guard and before its event loop.
         QTRY_VERIFY_WITH_TIMEOUT(readStore(file).contains("Message="), 10000);
         QCOMPARE(running->state(), QProcess::Running);
     }
@@ -146,7 +146,6 @@ void TestSingleInstance::secondStartHandsOver()
     const QByteArray errors = second->readAllStandardError();
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QVERIFY2(second->exitCode() == 0, errors.constData());
-    // The running copy hangs up only once it has acted on the request.
     QVERIFY2(errors.contains("already running; showing its configuration window."), errors.constData());
     // Offscreen has no tray, which a copy that got as far as its icon would have said.
     QVERIFY2(!errors.contains("notification area"), errors.constData());
@@ -165,7 +164,6 @@ void TestSingleInstance::secondStartHandsOver()
     QVERIFY(running->waitForFinished(10000));
     QCOMPARE(running->exitStatus(), QProcess::NormalExit);
     QCOMPARE(running->exitCode(), 0);
-#endif
 }
 
 namespace {
