@@ -8,8 +8,9 @@
 #   bench/footprint.sh [build-dir]
 #
 # Builds dorvane, floor and bench_core in build-dir (default: build-bench, a Release build).
-# Environment: STARTUP_RUNS (5), SETTLE_SECONDS (10), IDLE_SECONDS (60, for each of the two idle
-# phases: window shown, then hidden to the tray), BENCH_DISPLAY (:97),
+# Environment: STARTUP_RUNS (5), SETTLE_SECONDS (10), RSS_STARTS (1: starts whose memory is averaged),
+# IDLE_SECONDS (60, for each of the two idle phases: window shown, then hidden to the tray),
+# BENCH_DISPLAY (:97),
 # BENCH_DBUS (1: run under a D-Bus session bus, as on a real desktop; 0: without one).
 set -euo pipefail
 
@@ -17,6 +18,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
 runs=${STARTUP_RUNS:-5}
 settle=${SETTLE_SECONDS:-10}
+rss_starts=${RSS_STARTS:-1}
 idle=${IDLE_SECONDS:-60}
 display=${BENCH_DISPLAY:-:97}
 with_dbus=${BENCH_DBUS:-1}
@@ -126,12 +128,20 @@ measure() {
     done
     result[$name.startup_ms]=$(awk -v t="$total" -v n="$runs" 'BEGIN { printf "%.1f", t / n / 1000 }')
 
-    out=$(start_program "$title" "$config" "$@")
-    pid=${out%% *}
-    sleep "$settle"
-    result[$name.rss_kb]=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-    result[$name.pss_kb]=$(awk '/^Pss:/ { print $2 }' "/proc/$pid/smaps_rollup")
-    result[$name.threads]=$(ls "/proc/$pid/task" | wc -l)
+    # RSS moves by some tens of kB from one start to the next: the mean of several starts, the
+    # last of which goes on to idle.
+    local rss=0 pss=0
+    for ((i = 0; i < rss_starts; i++)); do
+        out=$(start_program "$title" "$config" "$@")
+        pid=${out%% *}
+        sleep "$settle"
+        rss=$((rss + $(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")))
+        pss=$((pss + $(awk '/^Pss:/ { print $2 }' "/proc/$pid/smaps_rollup")))
+        result[$name.threads]=$(ls "/proc/$pid/task" | wc -l)
+        ((i == rss_starts - 1)) || stop_program "$pid"
+    done
+    result[$name.rss_kb]=$((rss / rss_starts))
+    result[$name.pss_kb]=$((pss / rss_starts))
     if [[ $with_idle == 0 ]]; then
         stop_program "$pid"
         return
@@ -167,7 +177,7 @@ idle_phase() {
 }
 
 echo "Measuring on $display (openbox, trayer$([[ -n ${FOOTPRINT_IN_BUS:-} ]] && echo ", D-Bus session bus"))," \
-    "$runs start-ups each, settling ${settle} s, idling ${idle} s shown and ${idle} s in the tray ..."
+    "$runs start-ups each, memory over $rss_starts start(s) settling ${settle} s, idling ${idle} s shown and ${idle} s in the tray ..."
 measure floor "Floor: Configuration" 1 "$build/bench/floor"
 measure text "Floor: Configuration" 0 "$build/bench/floor" --text
 measure dorvane "Dorvane: Configuration" 1 "$build/app/dorvane"
