@@ -76,7 +76,7 @@ fi
 # The relations Debian resolves on install.
 depends=$(dpkg-deb -f "$deb" Depends)
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for pkg in qt6-qpa-plugins fonts-liberation libqt6widgets6 libqt6network6; do
+for pkg in qt6-qpa-plugins fonts-liberation libqt6widgets6 libqt6gui6; do
     if grep -Eq "(^|, )$pkg( |,|$)" <<<"$depends"; then step PASS "depends on $pkg"
     else step FAIL "depends on $pkg" "Depends: $depends"; fi
 done
