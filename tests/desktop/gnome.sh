@@ -46,9 +46,6 @@ GH="$WORK/gnome-home"
 TX="$GH/.local/share/gnome-shell/extensions/dorvane-test@local"
 mkdir -p "$GH/.config/glib-2.0/settings" "$TX" "$WORK/run"
 chmod 700 "$WORK/run"
-bus_conf session "$WORK/bus.conf"
-# The shell needs a system bus to start (logind is looked up there); an empty private one does.
-bus_conf system "$WORK/sysbus.conf"
 cat >"$GH/.config/glib-2.0/settings/keyfile" <<EOF
 [org/gnome/shell]
 enabled-extensions=[$([ "$GNOME_MODE" = late ] || echo "'$EXT', ")'dorvane-test@local']
@@ -61,11 +58,9 @@ function init() {}
 function enable() { global.context.unsafe_mode = true; }
 function disable() {}
 EOF
-dbus-daemon --config-file="$WORK/sysbus.conf" --nofork --address="unix:path=$WORK/sysbus" >"$WORK/sysdbus.log" 2>&1 &
-PIDS+=($!)
-dbus-daemon --config-file="$WORK/bus.conf" --nofork --address="unix:path=$WORK/bus" >"$WORK/dbus.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 50); do [ -S "$WORK/bus" ] && [ -S "$WORK/sysbus" ] && break; sleep 0.1; done
+# The shell needs a system bus to start (logind is looked up there); an empty private one does.
+start_bus system sysbus
+start_bus session bus
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/sysbus"
 export XDG_RUNTIME_DIR="$WORK/run" NO_AT_BRIDGE=1
 unset DISPLAY WAYLAND_DISPLAY

@@ -58,6 +58,14 @@ bus_conf() {
 </busconfig>
 EOF
 }
+# Starts a private bus of the given type (session or system) at $WORK/NAME and waits for its socket.
+start_bus() {
+  bus_conf "$1" "$WORK/$2.conf"
+  dbus-daemon --config-file="$WORK/$2.conf" --nofork --address="unix:path=$WORK/$2" >"$WORK/$2-dbus.log" 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 50); do [ -S "$WORK/$2" ] && return 0; sleep 0.1; done
+  return 1
+}
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Build the program; prints the path of the executable.

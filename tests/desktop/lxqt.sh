@@ -22,10 +22,7 @@ done
 EXE=${1:-}
 if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
 
-bus_conf session "$WORK/bus.conf"
-dbus-daemon --config-file="$WORK/bus.conf" --nofork --address="unix:path=$WORK/bus" >"$WORK/dbus.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 50); do [ -S "$WORK/bus" ] && break; sleep 0.1; done
+start_bus session bus
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
 acc_display
 acc_store

@@ -48,7 +48,6 @@ app_item() {
 # --- the host: a private session bus, xfconfd, and a panel with only a spacer and the Status Tray -----------
 XFCE="$WORK/xfce"
 mkdir -p "$XFCE/xfce4/xfconf/xfce-perchannel-xml" "$WORK/cache" "$WORK/data"
-bus_conf session "$WORK/bus.conf"
 cat >"$XFCE/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml" <<'EOF'
 <?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
@@ -75,11 +74,9 @@ cat >"$XFCE/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml" <<'EOF'
   </property>
 </channel>
 EOF
-# No service directories in bus.conf: nothing is started behind the script's back (xfconfd is started here).
-dbus-daemon --config-file="$WORK/bus.conf" --nofork --address="unix:path=$WORK/bus" >"$WORK/dbus.log" 2>&1 &
-PIDS+=($!)
+# No service directories on the bus: nothing is started behind the script's back (xfconfd is started here).
+start_bus session bus
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus" NO_AT_BRIDGE=1
-for _ in $(seq 50); do [ -S "$WORK/bus" ] && break; sleep 0.1; done
 host_env=(XDG_CONFIG_HOME="$XFCE" XDG_CACHE_HOME="$WORK/cache" XDG_DATA_HOME="$WORK/data" GSETTINGS_BACKEND=memory)
 env "${host_env[@]}" "$XFCONFD" >"$WORK/xfconfd.log" 2>&1 &
 PIDS+=($!)
