@@ -1,5 +1,6 @@
 #include "singleinstance.h"
 
+#include "settingsstore.h"
 #include "unixsignals.h"
 
 #include <QCryptographicHash>
@@ -30,8 +31,10 @@ QString userAndSession()
 #if defined(Q_OS_WIN)
     DWORD session = 0;
     ::ProcessIdToSessionId(::GetCurrentProcessId(), &session);
+    // One copy per store: a copy on a store of its own (as tests start it) never hands over to the
+    // user's, as on Unix a private runtime folder keeps it apart.
     return qEnvironmentVariable("USERDOMAIN") + u'\\' + qEnvironmentVariable("USERNAME") + u'\n'
-        + QString::number(session);
+        + QString::number(session) + u'\n' + qEnvironmentVariable(SettingsStore::kRegistryKeyVariable);
 #else
     QString session = qEnvironmentVariable("XDG_SESSION_ID");
     if (session.isEmpty())
