@@ -35,9 +35,15 @@ inline const QString &registryRoot()
     return root;
 }
 
+/// The store's key under HKEY_CURRENT_USER\Software, as the programs are told it.
+inline QString registryKey()
+{
+    return registryRoot() + QStringLiteral("\\Dorvane");
+}
+
 inline QString registryPath()
 {
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + registryRoot() + QStringLiteral("\\Dorvane");
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + registryKey();
 }
 
 struct RegistryCleanup {
@@ -52,7 +58,7 @@ inline void isolateSettings()
 {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome().path()));
 #ifdef Q_OS_WIN
-    qputenv(SettingsStore::kRegistryKeyVariable, (registryRoot() + QStringLiteral("\\Dorvane")).toUtf8());
+    qputenv(SettingsStore::kRegistryKeyVariable, registryKey().toUtf8());
     static RegistryCleanup cleanup;
 #endif
 }
@@ -85,10 +91,23 @@ inline QByteArray registryText()
 /// file does: it moves to a key whose name is longer than the registry allows.
 inline void blockRegistry(bool blocked)
 {
-    const QString key = registryRoot() + QStringLiteral("\\Dorvane");
+    const QString key = registryKey();
     qputenv(SettingsStore::kRegistryKeyVariable, (blocked ? key + QString(300, u'x') : key).toUtf8());
 }
 #endif
+
+/// The store's raw text, to see what was written and what was not: the bytes of file, or on Windows
+/// the registry store as such a file's lines would give it.
+inline QByteArray storeText(const QString &file = storeFile())
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(file);
+    return registryText();
+#else
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+#endif
+}
 
 /// Empties the store, the folder included.
 inline void clearStore()

@@ -59,13 +59,7 @@ SettingsStore storeIn(const QString &configHome)
 // The store's raw content, to see that nothing was written at all.
 QByteArray storeBytes(const QString &configHome)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(configHome);
-    return registryText();
-#else
-    QFile f(ProcessSupport::storeFileIn(configHome));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-#endif
+    return storeText(ProcessSupport::storeFileIn(configHome));
 }
 
 // Rows that end the program by a Windows logoff rather than a signal.

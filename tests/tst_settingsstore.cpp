@@ -34,14 +34,11 @@ void TestSettingsStore::livesInTheUsersConfigFolder()
     QVERIFY(store.save(u"Message"_qs, u"hello"_qs));
 #ifdef Q_OS_WIN
     // The registry, in this test's own key.
-    QVERIFY2(store.location().endsWith(registryRoot() + u"\\Dorvane"_qs), qPrintable(store.location()));
-    const QByteArray content = registryText();
+    QVERIFY2(store.location().endsWith(registryKey()), qPrintable(store.location()));
 #else
     QCOMPARE(QFileInfo(store.location()).canonicalFilePath(), QFileInfo(storeFile()).canonicalFilePath());
-    QFile file(storeFile());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray content = file.readAll();
 #endif
+    const QByteArray content = storeText();
     QVERIFY2(content.contains("[Options]"), content.constData());
     QVERIFY2(content.contains("Message=hello"), content.constData());
 }
@@ -99,15 +96,8 @@ void TestSettingsStore::saveIsOnDiskWhenItReturns()
     SettingsStore store;
     QVERIFY(store.save(u"WorkMonday"_qs, u"1"_qs));
     QVERIFY(store.save(u"MondayTime"_qs, u"7:30:00 AM"_qs));
-#ifdef Q_OS_WIN
-    // Read the registry itself, not through any cache of this process.
-    const QByteArray content = registryText();
-#else
-    // Read the file itself, not through any cache of this process.
-    QFile file(storeFile());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray content = file.readAll();
-#endif
+    // Read the file or the registry itself, not through any cache of this process.
+    const QByteArray content = storeText();
     QVERIFY2(content.contains("WorkMonday=1"), content.constData());
     QVERIFY2(content.contains("MondayTime=7:30:00 AM"), content.constData());
 }

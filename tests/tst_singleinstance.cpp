@@ -36,16 +36,6 @@ bool writeStore(const QString &file, const QByteArray &bytes)
 #endif
 }
 
-QByteArray readStore(const QString &file)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(file);
-    return TestSupport::registryText();
-#else
-    QFile store(file);
-    return store.open(QIODevice::ReadOnly) ? store.readAll() : QByteArray();
-#endif
-}
 
 #ifdef Q_OS_UNIX
 volatile std::sig_atomic_t g_activationRequests = 0;
@@ -134,7 +124,7 @@ void TestSingleInstance::secondStartHandsOver()
         running = startProgram();
         QVERIFY(running->waitForStarted());
         // Its load writes the missing message, after it took the guard and before its event loop.
-        QTRY_VERIFY_WITH_TIMEOUT(readStore(file).contains("Message="), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(TestSupport::storeText(file).contains("Message="), 10000);
         QCOMPARE(running->state(), QProcess::Running);
     }
 
@@ -149,7 +139,7 @@ void TestSingleInstance::secondStartHandsOver()
     QVERIFY2(errors.contains("already running; showing its configuration window."), errors.constData());
     // Offscreen has no tray, which a copy that got as far as its icon would have said.
     QVERIFY2(!errors.contains("notification area"), errors.constData());
-    QCOMPARE(readStore(file), kStoreWithoutMessage);
+    QCOMPARE(TestSupport::storeText(file), kStoreWithoutMessage);
 #ifdef Q_OS_UNIX
     QCOMPARE(QFileInfo(file).lastModified(), modified);
 #else
@@ -244,7 +234,7 @@ void TestSingleInstance::startFindsTheLockTaken()
     QProcess *second = startProgram();
     QVERIFY(second->waitForStarted());
     if (Holder(holder) == Holder::AnotherProgram) {
-        QTRY_VERIFY_WITH_TIMEOUT(readStore(file).contains("Message="), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(TestSupport::storeText(file).contains("Message="), 10000);
         QCOMPARE(second->state(), QProcess::Running);
         QVERIFY(ProcessSupport::waitUntilCatching(second->processId(), SIGTERM));
         QCOMPARE(int(g_activationRequests), 0);
@@ -253,12 +243,12 @@ void TestSingleInstance::startFindsTheLockTaken()
 
     // It neither runs beside the holder nor gives up on it while the PID is still to come.
     QVERIFY(!second->waitForFinished(1500));
-    QCOMPARE(readStore(file), kStoreWithoutMessage);
+    QCOMPARE(TestSupport::storeText(file), kStoreWithoutMessage);
     QCOMPARE(int(g_activationRequests), 0);
 
     if (Holder(holder) == Holder::DiedTakingIt) {
         // Nobody holds the empty lock open: once the wait is over, it goes and this start runs.
-        QTRY_VERIFY_WITH_TIMEOUT(readStore(file).contains("Message="), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(TestSupport::storeText(file).contains("Message="), 20000);
         QCOMPARE(second->state(), QProcess::Running);
         QVERIFY(ProcessSupport::waitUntilCatching(second->processId(), SIGTERM));
         return;
@@ -273,7 +263,7 @@ void TestSingleInstance::startFindsTheLockTaken()
     QVERIFY2(second->exitCode() == 0, errors.constData());
     QVERIFY2(errors.contains("already running; showing its configuration window."), errors.constData());
     QTRY_COMPARE(int(g_activationRequests), 1);
-    QCOMPARE(readStore(file), kStoreWithoutMessage);
+    QCOMPARE(TestSupport::storeText(file), kStoreWithoutMessage);
 #endif
 }
 
