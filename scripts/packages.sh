@@ -48,8 +48,7 @@ DEB_CHECK_PACKAGES=(lintian desktop-file-utils appstream man-db groff-base)
 DEB_CHROOT_PACKAGES=(debootstrap)
 # The Windows syntax check: the MinGW-w64 cross compiler and its resource compiler.
 WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
-# The Windows build and its tests under Wine; the installer is made with nsis.
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build qt6-base-dev
-                  qt6-base-dev-tools xz-utils wine64 xvfb fonts-liberation nsis)
-# Wine's own fonts, for the title bars and their buttons that Wine draws as Windows does.
-WINDOWS_PACKAGES+=(fonts-wine)
+# The Windows build and its tests under Wine; the installer is made with nsis. Wine's own fonts
+# draw the title bars and their buttons as Windows does.
+WINDOWS_PACKAGES=("${WINDOWS_CHECK_PACKAGES[@]}" cmake ninja-build qt6-base-dev qt6-base-dev-tools xz-utils
+                  wine64 xvfb fonts-liberation fonts-wine nsis)
