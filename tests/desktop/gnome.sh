@@ -260,9 +260,21 @@ if [ -n "$ITEM" ] && [ "${MENU:-}" != "/NO_DBUSMENU" ] && [[ ${ITEMS:-} == open:
   # The item exports its menu: the extension draws it, and its Exit is the one a user picks.
   info "the item exports its menu ($MENU); ContextMenu over D-Bus is not needed"
   click "$IX" "$IY" 3
-  sleep 1
-  XY=$(ev "let i = Main.panel.statusArea['appindicator-$ITEM'].menu._getMenuItems().find(i => i.label && i.label.text == 'Exit');
-           let [x, y] = i.get_transformed_position(), [w, h] = i.get_transformed_size(); Math.round(x + w / 2) + ' ' + Math.round(y + h / 2)")
+  # Under load the menu can still be opening or being laid out a second after the click: aim only once Exit has held
+  # still and is the reactive actor under that point, as a user's eye would wait for it.
+  XY= last=
+  for _ in $(seq 40); do
+    sleep 0.25
+    now=$(ev "const Clutter = imports.gi.Clutter; let m = Main.panel.statusArea['appindicator-$ITEM'].menu;
+              let i = m._getMenuItems().find(i => i.label && i.label.text == 'Exit');
+              if (!m.isOpen || !i || !i.is_mapped()) ''; else { let [x, y] = i.get_transformed_position(), [w, h] = i.get_transformed_size();
+                x = Math.round(x + w / 2); y = Math.round(y + h / 2);
+                let a = global.stage.get_actor_at_pos(Clutter.PickMode.REACTIVE, x, y);
+                while (a && a != i) a = a.get_parent(); a ? x + ' ' + y : ''; }")
+    [[ $now =~ ^[0-9]+\ [0-9]+$ ]] && [ "$now" = "$last" ] && { XY=$now; break; }
+    last=$now
+  done
+  [ -n "$XY" ] || XY=${last:-0 0}
   set -- $XY
   click "$1" "$2" 1
   how="the top bar menu's Exit (clicked at $XY)"
@@ -286,7 +298,12 @@ else
 fi
 ended=0
 for _ in $(seq 40); do kill -0 "$APP" 2>/dev/null || { ended=1; break; }; sleep 0.25; done
-if [ $ended = 1 ]; then wait "$APP"; step PASS "$how: the program ends" "status $?"; else step FAIL "$how: the program ends" "still running 10 s later"; fi
+if [ $ended = 1 ]; then wait "$APP"; step PASS "$how: the program ends" "status $?"
+else
+  shot "$WORK/exit.png"
+  step FAIL "$how: the program ends" "still running 10 s later; the top bar menu $(ev "Main.panel.statusArea['appindicator-$ITEM']?.menu?.isOpen ? 'is open' : 'is closed'");
+    the program said: $(grep dorvane: "$WORK/app.log" | tail -n 5 | tr '\n' ' ')"
+fi
 sleep 2
 # Not a step: this headless mutter 43 aborts (meta_window_unmanage: assertion focus_window != window) whenever a
 # click makes a client destroy its last window, zenity's OK button included; here the alert is still open.
