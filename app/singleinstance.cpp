@@ -101,6 +101,9 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &)
         return Outcome::First;
     }
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        // Windows lets only the process the user just started take the foreground; without passing
+        // that right on, the first copy's window would merely flash on the taskbar.
+        ::AllowSetForegroundWindow(ASFW_ANY);
         const bool asked = ::SetEvent(event);
         ::CloseHandle(event);
         std::fputs(asked ? kHandedOver : "dorvane: already running, but it cannot be asked to show itself.\n",
