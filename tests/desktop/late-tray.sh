@@ -61,7 +61,7 @@ if [ "$(wm_state "$W")" = Normal ] && [ "$(taskbar "$W")" = skip-taskbar ]; then
 else
   step FAIL "the shown window stays shown, now without a taskbar button" "$(wm_state "$W"), $(taskbar "$W")"
 fi
-xdotool windowactivate --sync "$W" key --clearmodifiers alt+F4 2>/dev/null
+close_box "$W"
 if wait_state 5 Withdrawn; then step PASS "the close box hides the window into the tray"
 else step FAIL "the close box hides the window into the tray" "it is $(wm_state "$(config_window)")"; fi
 

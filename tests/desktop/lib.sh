@@ -79,20 +79,54 @@ acc_build() {
   echo "$exe"
 }
 
-# Start Xvfb, openbox and trayer on a free display.
-acc_display() {
-  local d
-  for d in $(seq 70 99); do
-    [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || break
+# Starts openbox and waits until it manages the screen; false if it ends or takes over 10 s.
+acc_wm() {
+  openbox >>"$WORK/openbox.log" 2>&1 &
+  local pid=$!
+  PIDS+=($pid)
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
   done
-  Xvfb ":$d" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  kill "$pid" 2>/dev/null
+  return 1
+}
+
+# Start Xvfb, openbox and trayer on a free display.
+# Xvfb picks the display itself and names it once it listens: checks that run side by side
+# cannot both take the same number, and nothing starts before the server is there. No reset when
+# its last client leaves, which could refuse the next one for a moment.
+acc_display() {
+  Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   PIDS+=($!)
-  export DISPLAY=":$d"
+  for _ in $(seq 150); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$WORK/display")"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   export XDG_RUNTIME_DIR="$WORK/run"; mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-  if [ "${ACC_NO_WM:-0}" != 1 ]; then openbox >"$WORK/openbox.log" 2>&1 & PIDS+=($!); fi
-  if [ "${ACC_NO_TRAY:-0}" != 1 ]; then trayer --edge top --align right --widthtype pixel --width 64 >"$WORK/trayer.log" 2>&1 & PIDS+=($!); fi
-  sleep 0.7
+  # Windows mapped before openbox manages the screen get no frame and no place, so the checks wait
+  # for it; under heavy load it has been seen to fail to open the display once, so it gets a second go.
+  if [ "${ACC_NO_WM:-0}" != 1 ] && ! acc_wm && ! acc_wm; then
+    fail "openbox does not manage the display: $(tail -n 2 "$WORK/openbox.log" | tr '\n' ' ')"
+  fi
+  if [ "${ACC_NO_TRAY:-0}" != 1 ]; then
+    trayer --edge top --align right --widthtype pixel --width 64 >"$WORK/trayer.log" 2>&1 & PIDS+=($!)
+    for _ in $(seq 100); do xdotool search --class trayer >/dev/null 2>&1 && break; sleep 0.1; done
+  fi
+  sleep 0.3
+}
+
+# The close box, as a user reaches it: the window is made active (retried: under load the window
+# manager can answer late, and xdotool's --sync then gives up), then Alt+F4, which the window
+# manager turns into the same close request.
+close_box() {
+  for _ in $(seq 25); do
+    xdotool windowactivate "$1" 2>/dev/null
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && break
+    sleep 0.2
+  done
+  xdotool key --clearmodifiers alt+F4
 }
 
 # A private settings store: writes the given KEY=TEXT lines under [Options].

@@ -56,6 +56,7 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     [[ -s $work/dorvane.log ]] && sed 's/^/  dorvane: /' "$work/dorvane.log" >&2
+    [[ -s $work/openbox.log ]] && sed 's/^/  openbox: /' "$work/openbox.log" >&2
     exit 1
 }
 
@@ -74,16 +75,16 @@ visible_window() {
     xdotool search --onlyvisible --name "$1" | head -n 1
 }
 
-for n in $(seq 40 69); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break
-done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and names it once it listens, so checks side by side cannot clash.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 pids+=($!)
-wait_for 10 xdpyinfo || fail "Xvfb did not start"
+wait_for 15 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$work/display")
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# Activating a window below needs the window manager to be managing the screen.
+wait_for 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "openbox did not start"
 # A desktop colour, so that the windows stand out in the screenshots.
 convert -size 1024x768 xc:'#3a6e8f' "$work/desktop.png"
 timeout 5 display -window root "$work/desktop.png" 2>/dev/null || true
@@ -123,7 +124,12 @@ fi
 echo "configuration window: $shots/configuration.png"
 
 # The close box (here Alt+F4, which the window manager turns into the same close request) hides it.
-xdotool windowactivate --sync "$config" key --clearmodifiers alt+F4
+for _ in $(seq 25); do
+    xdotool windowactivate "$config" 2>/dev/null
+    [[ $(xdotool getactivewindow 2>/dev/null) == "$config" ]] && break
+    sleep 0.2
+done
+xdotool key --clearmodifiers alt+F4
 wait_for 5 bash -c "! xdotool search --onlyvisible --name '^Dorvane: Configuration$' | grep -q ." \
     || fail "the close box did not hide the configuration window"
 sleep 1

@@ -124,14 +124,13 @@ echo "INFO  package installed ($(elapsed))"
 
 # --- the installed program on an X server in the chroot, as an ordinary user ---
 in_root useradd -m -u 4321 tester
-# The chroot's X server shares the host's abstract socket names, so the display must be free on both;
-# the numbers start above those the desktop checks take.
-for d in $(seq 150 199); do
-    [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ] || grep -q "@/tmp/.X11-unix/X$d\$" /proc/net/unix || break
-done
-in_root Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# The chroot's X server shares the host's abstract socket names; it picks a display free on both
+# itself (a taken abstract name makes it try the next) and names it once it listens.
+in_root Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do in_root xdpyinfo -display ":$d" >/dev/null 2>&1 && break; sleep 0.2; done
+for _ in $(seq 150); do [ -s "$work/display" ] && break; sleep 0.1; done
+d=$(head -n 1 "$work/display" 2>/dev/null)
+[ -n "$d" ] || step FAIL "Xvfb starts in the chroot" "$(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
 tester=(chroot --userspec=4321:4321 "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/home/tester
     USER=tester LANG=C.UTF-8 DISPLAY=":$d" XDG_RUNTIME_DIR=/tmp/run-tester)
 as_tester() { "${tester[@]}" "$@"; }
