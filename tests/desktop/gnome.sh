@@ -206,7 +206,10 @@ if [ -n "$ICON" ]; then
     sleep 0.6
   done
   click "$IX" "$IY" 3
-  sleep 1
+  for _ in $(seq 16); do
+    sleep 0.25; [ "$(ev "String(Main.panel.statusArea['appindicator-$ITEM'].menu.isOpen)")" = true ] && break
+  done
+  sleep 0.5
   shot "$WORK/rightclick.png"
   keep_shot "$WORK/rightclick.png" "gnome-$GNOME_MODE-menu.png"
   ITEMS=$(ev "let m = Main.panel.statusArea['appindicator-$ITEM'].menu; (m.isOpen ? 'open: ' : 'closed: ') +
@@ -259,25 +262,38 @@ PMENU=
 if [ -n "$ITEM" ] && [ "${MENU:-}" != "/NO_DBUSMENU" ] && [[ ${ITEMS:-} == open:*Exit* ]] && kill -0 "$APP" 2>/dev/null; then
   # The item exports its menu: the extension draws it, and its Exit is the one a user picks.
   info "the item exports its menu ($MENU); ContextMenu over D-Bus is not needed"
-  click "$IX" "$IY" 3
-  # Under load the menu can still be opening or being laid out a second after the click: aim only once Exit has held
-  # still and is the reactive actor under that point, as a user's eye would wait for it.
-  XY= last=
-  for _ in $(seq 40); do
-    sleep 0.25
-    now=$(ev "const Clutter = imports.gi.Clutter; let m = Main.panel.statusArea['appindicator-$ITEM'].menu;
-              let i = m._getMenuItems().find(i => i.label && i.label.text == 'Exit');
-              if (!m.isOpen || !i || !i.is_mapped()) ''; else { let [x, y] = i.get_transformed_position(), [w, h] = i.get_transformed_size();
-                x = Math.round(x + w / 2); y = Math.round(y + h / 2);
-                let a = global.stage.get_actor_at_pos(Clutter.PickMode.REACTIVE, x, y);
-                while (a && a != i) a = a.get_parent(); a ? x + ' ' + y : ''; }")
-    [[ $now =~ ^[0-9]+\ [0-9]+$ ]] && [ "$now" = "$last" ] && { XY=$now; break; }
-    last=$now
+  # Under load the menu can still be opening or being laid out a second after the click, or the click can be lost
+  # while the shell is busy: aim only once Exit has held still and is the reactive actor under that point, as a
+  # user's eye would wait for it, and click the icon again when no menu came.
+  XY=
+  for _ in 1 2 3; do
+    click "$IX" "$IY" 3
+    last=
+    for _ in $(seq 16); do
+      sleep 0.25
+      now=$(ev "const Clutter = imports.gi.Clutter; let m = Main.panel.statusArea['appindicator-$ITEM'].menu;
+                let i = m._getMenuItems().find(i => i.label && i.label.text == 'Exit');
+                if (!m.isOpen || !i || !i.is_mapped()) ''; else { let [x, y] = i.get_transformed_position(), [w, h] = i.get_transformed_size();
+                  x = Math.round(x + w / 2); y = Math.round(y + h / 2);
+                  let a = global.stage.get_actor_at_pos(Clutter.PickMode.REACTIVE, x, y);
+                  while (a && a != i) a = a.get_parent(); a ? x + ' ' + y : ''; }")
+      [[ $now =~ ^[0-9]+\ [0-9]+$ ]] && [ "$now" = "$last" ] && { XY=$now; break; }
+      last=$now
+    done
+    [ -n "$XY" ] && break
+    ev "Main.panel.statusArea['appindicator-$ITEM'].menu.close(); 'ok'" >/dev/null
+    sleep 0.5
   done
-  [ -n "$XY" ] || XY=${last:-0 0}
-  set -- $XY
-  click "$1" "$2" 1
-  how="the top bar menu's Exit (clicked at $XY)"
+  if [ -n "$XY" ]; then
+    set -- $XY
+    click "$1" "$2" 1
+    how="the top bar menu's Exit (clicked at $XY)"
+  else
+    shot "$WORK/nomenu.png"
+    step FAIL "a right click on the icon opens its menu again, with Exit" "three right clicks, no open menu; last seen: '${last}'"
+    kill "$APP" 2>/dev/null
+    how="SIGTERM"
+  fi
   PMENU=skip
 elif [ -n "$ITEM" ] && kill -0 "$APP" 2>/dev/null; then
   dbus_call -d "${ITEM%%@*}" -o "${ITEM#*@}" -m org.kde.StatusNotifierItem.ContextMenu "${IX:-0}" "${IY:-0}" >/dev/null
