@@ -156,25 +156,25 @@ done
 if [ -n "$CONFIG" ]; then
   [ -n "${DORVANE_SHOTS:-}" ] && import -window "$CONFIG" -frame "$WORK/configuration.png" 2>/dev/null &&
     keep_shot "$WORK/configuration.png" windows-configuration.png
-  # Untick the other day's "Work Today?" box, at its place in twips (15 to the pixel) in the frame
-  # at (30, 30), 52 twips below its picker. Wine draws the title bar and border of this window
-  # itself, inside the X window, around the 481 x 279 client area.
-  declare -A picker_top=([Sunday]=450 [Monday]=1020 [Tuesday]=1560 [Wednesday]=2100 [Thursday]=2640 [Friday]=3150 [Saturday]=3690)
+  # Wine draws the title bar and border of this window itself, inside the X window, around the
+  # 481 x 279 client area; a control is clicked at its place there, in twips (15 to the pixel).
   eval "$(xdotool getwindowgeometry --shell "$CONFIG")"
   border=$(((WIDTH - 481) / 2))
-  bx=$((border + (30 + 1830 + 112) / 15)) by=$((HEIGHT - 279 - border + (30 + ${picker_top[$OTHER]} + 52 + 105) / 15))
+  click_twips() { xdotool mousemove --window "$CONFIG" $((border + $1 / 15)) $((HEIGHT - 279 - border + $2 / 15)) click 1; }
+  # Untick the other day's "Work Today?" box, in the frame at (30, 30), 52 twips below its picker.
+  declare -A picker_top=([Sunday]=450 [Monday]=1020 [Tuesday]=1560 [Wednesday]=2100 [Thursday]=2640 [Friday]=3150 [Saturday]=3690)
   xdotool windowactivate --sync "$CONFIG" 2>/dev/null
-  xdotool mousemove --window "$CONFIG" "$bx" "$by" click 1
+  click_twips $((30 + 1830 + 112)) $((30 + ${picker_top[$OTHER]} + 52 + 105))
 fi
 flag=
 for _ in $(seq 20); do flag=$(reg_value "$OPTIONS" "Work$OTHER"); [ "$flag" = 0 ] && break; sleep 0.25; done
 [ "$flag" = 0 ] && step PASS "unticking $OTHER's \"Work Today?\" box writes Work$OTHER=0 to the registry at once" \
   || step FAIL "an edit in the window reaches the registry" "Work$OTHER is '${flag}'"
 
-# The Hide button, at its place in twips in the client area; the second start must bring the window back.
+# The middle of the Hide button; the second start must bring the window back.
 hidden=no
 if [ -n "$CONFIG" ]; then
-  xdotool mousemove --window "$CONFIG" $((border + (4140 + 1485 / 2) / 15)) $((HEIGHT - 279 - border + (3810 + 315 / 2) / 15)) click 1
+  click_twips $((4140 + 1485 / 2)) $((3810 + 315 / 2))
   for _ in $(seq 20); do [ -z "$(config_window)" ] && { hidden=yes; break; }; sleep 0.25; done
 fi
 SECOND_START=$(date +%s)
