@@ -176,6 +176,8 @@ if [ -n "$ITEM" ]; then
     ICON=; sleep 0.25
   done
 fi
+# The extension's menu for the icon, as the shell's script names it.
+MENU_JS="Main.panel.statusArea['appindicator-$ITEM']?.menu"
 if [ -n "$ICON" ]; then
   set -- $ICON
   IX=$(($1 + $3 / 2)) IY=$(($2 + $4 / 2))
@@ -207,14 +209,14 @@ if [ -n "$ICON" ]; then
   done
   click "$IX" "$IY" 3
   for _ in $(seq 16); do
-    sleep 0.25; [ "$(ev "String(Main.panel.statusArea['appindicator-$ITEM'].menu.isOpen)")" = true ] && break
+    sleep 0.25; [ "$(ev "String($MENU_JS?.isOpen)")" = true ] && break
   done
   sleep 0.5
   shot "$WORK/rightclick.png"
   keep_shot "$WORK/rightclick.png" "gnome-$GNOME_MODE-menu.png"
-  ITEMS=$(ev "let m = Main.panel.statusArea['appindicator-$ITEM'].menu; (m.isOpen ? 'open: ' : 'closed: ') +
+  ITEMS=$(ev "let m = $MENU_JS; (m.isOpen ? 'open: ' : 'closed: ') +
               m._getMenuItems().map(i => i.label ? i.label.text : '-').join(' / ')")
-  ev "Main.panel.statusArea['appindicator-$ITEM'].menu.close(); 'ok'" >/dev/null
+  ev "$MENU_JS.close(); 'ok'" >/dev/null
   if [[ $ITEMS == open:*Configure*Exit* ]]; then step PASS "right click on the icon: menu with Configure and Exit" "$ITEMS"
   else step FAIL "right click on the icon: menu with Configure and Exit" "the extension's menu is $ITEMS (item Menu=$MENU: the extension shows only a D-Bus menu, it never calls ContextMenu)"; fi
 fi
@@ -271,7 +273,7 @@ if [ -n "$ITEM" ] && [ "${MENU:-}" != "/NO_DBUSMENU" ] && [[ ${ITEMS:-} == open:
     last=
     for _ in $(seq 16); do
       sleep 0.25
-      now=$(ev "const Clutter = imports.gi.Clutter; let m = Main.panel.statusArea['appindicator-$ITEM'].menu;
+      now=$(ev "const Clutter = imports.gi.Clutter; let m = $MENU_JS;
                 let i = m._getMenuItems().find(i => i.label && i.label.text == 'Exit');
                 if (!m.isOpen || !i || !i.is_mapped()) ''; else { let [x, y] = i.get_transformed_position(), [w, h] = i.get_transformed_size();
                   x = Math.round(x + w / 2); y = Math.round(y + h / 2);
@@ -281,7 +283,7 @@ if [ -n "$ITEM" ] && [ "${MENU:-}" != "/NO_DBUSMENU" ] && [[ ${ITEMS:-} == open:
       last=$now
     done
     [ -n "$XY" ] && break
-    ev "Main.panel.statusArea['appindicator-$ITEM'].menu.close(); 'ok'" >/dev/null
+    ev "$MENU_JS.close(); 'ok'" >/dev/null
     sleep 0.5
   done
   if [ -n "$XY" ]; then
@@ -317,7 +319,7 @@ for _ in $(seq 40); do kill -0 "$APP" 2>/dev/null || { ended=1; break; }; sleep 
 if [ $ended = 1 ]; then wait "$APP"; step PASS "$how: the program ends" "status $?"
 else
   shot "$WORK/exit.png"
-  step FAIL "$how: the program ends" "still running 10 s later; the top bar menu $(ev "Main.panel.statusArea['appindicator-$ITEM']?.menu?.isOpen ? 'is open' : 'is closed'");
+  step FAIL "$how: the program ends" "still running 10 s later; the top bar menu $(ev "$MENU_JS?.isOpen ? 'is open' : 'is closed'");
     the program said: $(grep dorvane: "$WORK/app.log" | tail -n 5 | tr '\n' ' ')"
 fi
 sleep 2
