@@ -1,6 +1,5 @@
 #include "singleinstance.h"
 
-#include "settingsstore.h"
 #include "unixsignals.h"
 
 #include <QCryptographicHash>
@@ -26,7 +25,7 @@ namespace {
 
 const char kHandedOver[] = "dorvane: already running; showing its configuration window.\n";
 
-QString userAndSession()
+QString userAndSession([[maybe_unused]] const QString &storeKey)
 {
 #if defined(Q_OS_WIN)
     DWORD session = 0;
@@ -34,7 +33,7 @@ QString userAndSession()
     // One copy per store: a copy on a store of its own (as tests start it) never hands over to the
     // user's, as on Unix a private runtime folder keeps it apart.
     return qEnvironmentVariable("USERDOMAIN") + u'\\' + qEnvironmentVariable("USERNAME") + u'\n'
-        + QString::number(session) + u'\n' + qEnvironmentVariable(SettingsStore::kRegistryKeyVariable);
+        + QString::number(session) + u'\n' + storeKey;
 #else
     QString session = qEnvironmentVariable("XDG_SESSION_ID");
     if (session.isEmpty())
@@ -59,8 +58,9 @@ constexpr int kRetryMs = 10;
 
 } // namespace
 
-SingleInstance::SingleInstance(QObject *parent)
+SingleInstance::SingleInstance(const QString &storeKey, QObject *parent)
     : QObject(parent)
+    , m_storeKey(storeKey)
 {
 }
 
@@ -72,11 +72,11 @@ SingleInstance::~SingleInstance()
 #endif
 }
 
-QString SingleInstance::guardName()
+QString SingleInstance::guardName(const QString &storeKey)
 {
     // Hashed, because session ids and display names may hold characters a file or object name must not.
     const QByteArray hash
-        = QCryptographicHash::hash(userAndSession().toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+        = QCryptographicHash::hash(userAndSession(storeKey).toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
     const QString name = QStringLiteral("dorvane-") + QString::fromLatin1(hash);
 #if defined(Q_OS_WIN)
     // Local\ keeps the event to this session.
@@ -94,7 +94,7 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &)
 {
     // Creating the event and finding it there are one step of the kernel's, so two starts cannot
     // both be first. Auto-reset: a request waits in it until this copy's event loop takes it.
-    const std::wstring name = guardName().toStdWString();
+    const std::wstring name = guardName(m_storeKey).toStdWString();
     HANDLE event = ::CreateEventW(nullptr, FALSE, FALSE, name.c_str());
     if (!event) {
         std::fprintf(stderr, "dorvane: cannot watch for a second start (error %lu).\n", ::GetLastError());
@@ -121,7 +121,7 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &)
 SingleInstance::Outcome SingleInstance::start(const UnixSignals &unixSignals)
 {
     connect(&unixSignals, &UnixSignals::activationRequested, this, &SingleInstance::activationRequested);
-    const QString path = guardName();
+    const QString path = guardName(m_storeKey);
     if (path.isEmpty()) {
         std::fputs("dorvane: no runtime folder; cannot watch for a second start.\n", stderr);
         return Outcome::First;

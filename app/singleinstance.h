@@ -23,7 +23,9 @@ public:
         Unreachable, ///< another copy holds the guard but could not be asked; this one should end
     };
 
-    explicit SingleInstance(QObject *parent = nullptr);
+    /// storeKey is the settings store's registry key on Windows, where one copy runs per store (see
+    /// SettingsStore::native); elsewhere it is ignored.
+    explicit SingleInstance(const QString &storeKey, QObject *parent = nullptr);
     ~SingleInstance() override;
 
     /// Asks a running copy to show itself, or else becomes the copy that later starts ask. On Unix
@@ -33,13 +35,14 @@ public:
 
     /// The guard's name: the same for one user in one desktop session, and different for any
     /// other user or session. On Unix the lock file's path, empty without a runtime folder.
-    static QString guardName();
+    static QString guardName(const QString &storeKey = QString());
 
 signals:
     /// A later start wants this copy's configuration window in front.
     void activationRequested();
 
 private:
+    QString m_storeKey;
 #if defined(Q_OS_WIN)
     void *m_event = nullptr;
     QWinEventNotifier *m_notifier = nullptr;

@@ -6,17 +6,13 @@ class QSocketNotifier;
 
 /// Turns SIGTERM, SIGINT and SIGHUP (logout, kill, Ctrl+C, a closed terminal) into a Qt signal on
 /// the main thread, so that the program can end through its ordinary exit path, and SIGUSR1, a
-/// later start's request, into another. Where there are no such signals (Windows) it never emits
-/// and is not active.
+/// later start's request, into another. Where there are no such signals (Windows) it never emits.
 class UnixSignals : public QObject
 {
     Q_OBJECT
 public:
     explicit UnixSignals(QObject *parent = nullptr);
     ~UnixSignals() override;
-
-    /// Whether the handlers are in place.
-    bool isActive() const { return m_notifier != nullptr; }
 
 signals:
     void terminationRequested(int signalNumber);

@@ -3,6 +3,7 @@
 #include "alarmcheck.h"
 #include "clock.h"
 #include "scheduleloader.h"
+#include "settingskeys.h"
 
 #include <QDebug>
 
@@ -14,6 +15,7 @@ Reminder::Reminder(SettingsStore &store, const Clock &clock, QObject *parent)
     : QObject(parent)
     , m_saver(store)
     , m_clock(clock)
+    , m_timer(this)
 {
     m_timer.setObjectName(QStringLiteral("tmrTest"));
     m_timer.setInterval(kTickMilliseconds);
@@ -23,10 +25,11 @@ Reminder::Reminder(SettingsStore &store, const Clock &clock, QObject *parent)
 
 void Reminder::load()
 {
-    const LoadedSettings loaded = loadSettings(m_saver, QLocale());
-    m_settings = loaded;
-    if (loaded.messageWritten && !loaded.messageSave)
-        noteFailure(loaded.messageSave, Report::Here);
+    const LoadedSettings found = loadSettings(m_saver, QLocale());
+    m_settings = found;
+    if (found.messageWritten && !found.messageSave)
+        noteFailure(found.messageSave, Report::Here);
+    emit loaded();
 }
 
 QDateTime Reminder::now() const
@@ -34,37 +37,40 @@ QDateTime Reminder::now() const
     return m_clock.now();
 }
 
+// Each setter puts its value in the model, then writes the text the next load reads it back from.
 SaveResult Reminder::setAlertTime(int weekday, double alertTime)
 {
-    return set(timeSetting(weekday), alertTime);
+    m_settings.schedule[weekday].alertTime = alertTime;
+    return save(timeKey(weekday), timeText(alertTime, QLocale()));
 }
 
 SaveResult Reminder::setWorkFlag(int weekday, qint16 workFlag)
 {
-    return set(workSetting(weekday), workFlag);
+    m_settings.schedule[weekday].workFlag = workFlag;
+    return save(workKey(weekday), workFlagText(workFlag));
 }
 
 SaveResult Reminder::setMessage(const QString &messageTemplate)
 {
-    return set(SettingId::Message, messageTemplate);
+    m_settings.display.messageTemplate = messageTemplate;
+    return save(kMessageKey, messageTemplate);
 }
 
 SaveResult Reminder::setFontColor(qint32 colour)
 {
-    return set(SettingId::FontColor, colour, Report::ByCaller);
+    m_settings.display.fontColor = colour;
+    return save(kFontColorKey, colourText(colour), Report::ByCaller);
 }
 
 SaveResult Reminder::setBackColor(qint32 colour)
 {
-    return set(SettingId::BackColor, colour, Report::ByCaller);
+    m_settings.display.backColor = colour;
+    return save(kBackColorKey, colourText(colour), Report::ByCaller);
 }
 
-SaveResult Reminder::set(SettingId id, const SettingValue &value, Report report)
+SaveResult Reminder::save(const QString &key, const QString &text, Report report)
 {
-    const SettingKey &key = settingKey(id);
-    assign(m_settings, key, value);
-    // The text is read back from the model, as it will be loaded next time.
-    const SaveResult result = m_saver.save(key.name, valueText(valueIn(m_settings, key), QLocale()));
+    const SaveResult result = m_saver.save(key, text);
     if (result)
         noteProgress();
     else
@@ -103,6 +109,7 @@ void Reminder::tick()
     }
     if (const auto isItSaturday = alarmDue(m_clock.now(), m_settings.schedule))
         emit alertDue(*isItSaturday);
+    emit ticked();
 }
 
 QStringList Reminder::finish()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "schedule.h"
-#include "settingskeys.h"
 #include "settingssaver.h"
 
 #include <QDateTime>
@@ -18,18 +17,17 @@ class Reminder : public QObject
 {
     Q_OBJECT
 public:
-    /// The tick starts at once, so the first alarm check comes 30 s after construction.
+    /// The tick, the child timer "tmrTest", starts at once, so the first alarm check comes 30 s
+    /// after construction.
     Reminder(SettingsStore &store, const Clock &clock, QObject *parent = nullptr);
 
-    /// Reads the store into the model, by the rules of loadSettings(). A failing write of the
-    /// default message is reported through saveFailed and kept pending.
+    /// Reads the store into the model, by the rules of loadSettings(), and says so through loaded.
+    /// A failing write of the default message is reported through saveFailed and kept pending.
     void load();
 
     const WeekSchedule &weekSchedule() const { return m_settings.schedule; }
     const DisplayOptions &displayOptions() const { return m_settings.display; }
     QDateTime now() const;
-    /// The 30-second tick, "tmrTest".
-    QTimer *timer() { return &m_timer; }
 
     /// One setter per edit: each updates the model and writes its one key at once. A failure is
     /// reported once through saveFailed, and the text is kept and saved later.
@@ -40,9 +38,6 @@ public:
     SaveResult setFontColor(qint32 colour);
     SaveResult setBackColor(qint32 colour);
 
-    /// The keys whose latest value is not yet on disk.
-    QStringList unsavedKeys() const { return m_saver.pendingKeys(); }
-
 public slots:
     /// Retries what is pending, then runs the alarm rule on the values as they stand.
     void tick();
@@ -52,6 +47,10 @@ public slots:
     QStringList finish();
 
 signals:
+    /// The model holds what the store held; shown values should follow.
+    void loaded();
+    /// A tick has run; whatever else wants checking now and then can go with it.
+    void ticked();
     /// Today's alert is due now; IsItSaturday is 1 on a Saturday, else 0.
     void alertDue(qint16 IsItSaturday);
     /// An edit could not be saved. Raised once for a run of failures.
@@ -61,7 +60,7 @@ signals:
 
 private:
     enum class Report { Here, ByCaller };
-    SaveResult set(SettingId id, const SettingValue &value, Report report = Report::Here);
+    SaveResult save(const QString &key, const QString &text, Report report = Report::Here);
     void noteFailure(const SaveResult &result, Report report);
     void noteProgress();
 

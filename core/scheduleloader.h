@@ -2,7 +2,6 @@
 
 #include "schedule.h"
 #include "settingssaver.h"
-#include "settingsstore.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -21,5 +20,3 @@ struct LoadedSettings : Settings {
 /// load. A store without "Message" gets the default message written to it through saver, which
 /// keeps it pending if the write fails.
 LoadedSettings loadSettings(SettingsSaver &saver, const QLocale &locale = QLocale());
-/// The same, written straight to store.
-LoadedSettings loadSettings(SettingsStore &store, const QLocale &locale = QLocale());

@@ -4,25 +4,8 @@
 #include "olecolor.h"
 #include "oledate.h"
 
+#include <algorithm>
 #include <limits>
-#include <type_traits>
-
-namespace {
-
-template<typename... Ts> struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-// Clang before 17 deduces no aggregate's template arguments by itself.
-template<typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
-
-template<typename T> std::optional<SettingValue> widen(const std::optional<T> &value)
-{
-    if (!value)
-        return std::nullopt;
-    return SettingValue(*value);
-}
-
-} // namespace
 
 const std::vector<SettingKey> &allSettingKeys()
 {
@@ -30,87 +13,45 @@ const std::vector<SettingKey> &allSettingKeys()
         const DisplayOptions defaults;
         std::vector<SettingKey> k;
         for (int day = Sunday; day <= Saturday; ++day)
-            k.push_back({ weekdayName(day) + QLatin1String("Time"), ValueKind::Time, 0.0, &DayEntry::alertTime, day });
+            k.push_back({ weekdayName(day) + QLatin1String("Time"), ValueKind::Time, 0.0 });
         for (int day = Sunday; day <= Saturday; ++day)
-            k.push_back({ QLatin1String("Work") + weekdayName(day), ValueKind::WorkFlag, WorkFlag::Unchecked,
-                          &DayEntry::workFlag, day });
-        k.push_back({ kFontColorKey, ValueKind::Colour, defaults.fontColor, &DisplayOptions::fontColor });
-        k.push_back({ kBackColorKey, ValueKind::Colour, defaults.backColor, &DisplayOptions::backColor });
-        k.push_back({ kMessageKey, ValueKind::Text, defaults.messageTemplate, &DisplayOptions::messageTemplate });
+            k.push_back({ QLatin1String("Work") + weekdayName(day), ValueKind::WorkFlag, WorkFlag::Unchecked });
+        k.push_back({ kFontColorKey, ValueKind::Colour, defaults.fontColor });
+        k.push_back({ kBackColorKey, ValueKind::Colour, defaults.backColor });
+        k.push_back({ kMessageKey, ValueKind::Text, defaults.messageTemplate });
         return k;
     }();
     return keys;
 }
 
-const SettingKey &settingKey(SettingId id)
+const SettingKey &settingKey(const QString &name)
 {
-    return allSettingKeys().at(static_cast<size_t>(id));
+    const auto &keys = allSettingKeys();
+    return *std::find_if(keys.begin(), keys.end(), [&](const SettingKey &key) { return key.name == name; });
 }
 
 QString timeKey(int weekday)
 {
-    return settingKey(timeSetting(weekday)).name;
+    return allSettingKeys().at(static_cast<size_t>(weekday - Sunday)).name;
 }
 
 QString workKey(int weekday)
 {
-    return settingKey(workSetting(weekday)).name;
-}
-
-SettingValue valueIn(const Settings &settings, const SettingKey &key)
-{
-    return std::visit(
-        Overloaded {
-            [&](auto DayEntry::*member) -> SettingValue { return settings.schedule[key.weekday].*member; },
-            [&](auto DisplayOptions::*member) -> SettingValue { return settings.display.*member; },
-        },
-        key.field);
-}
-
-void assign(Settings &settings, const SettingKey &key, const SettingValue &value)
-{
-    std::visit(Overloaded {
-                   [&](auto DayEntry::*member) {
-                       auto &field = settings.schedule[key.weekday].*member;
-                       field = std::get<std::remove_reference_t<decltype(field)>>(value);
-                   },
-                   [&](auto DisplayOptions::*member) {
-                       auto &field = settings.display.*member;
-                       field = std::get<std::remove_reference_t<decltype(field)>>(value);
-                   },
-               },
-               key.field);
-}
-
-QString valueText(const SettingValue &value, const QLocale &locale)
-{
-    return std::visit(Overloaded {
-                          [&](double time) { return timeText(time, locale); },
-                          [](qint16 flag) { return workFlagText(flag); },
-                          [](qint32 colour) { return colourText(colour); },
-                          [](const QString &text) { return text; },
-                      },
-                      value);
-}
-
-std::optional<SettingValue> readValue(const SettingKey &key, const QString &text, const QLocale &locale)
-{
-    switch (key.kind) {
-    case ValueKind::Time:
-        return widen(readTime(text, locale));
-    case ValueKind::WorkFlag:
-        return widen(readWorkFlag(text, locale));
-    case ValueKind::Colour:
-        return widen(readColour(text, locale));
-    case ValueKind::Text:
-        return SettingValue(text);
-    }
-    return std::nullopt;
+    return allSettingKeys().at(static_cast<size_t>(kDaysInWeek + weekday - Sunday)).name;
 }
 
 QString defaultText(const SettingKey &key, const QLocale &locale)
 {
-    return valueText(key.defaultValue, locale);
+    switch (key.kind) {
+    case ValueKind::Time:
+        return timeText(key.defaultValue.toDouble(), locale);
+    case ValueKind::WorkFlag:
+    case ValueKind::Colour:
+        return QString::number(key.defaultValue.toInt());
+    case ValueKind::Text:
+        break;
+    }
+    return key.defaultValue.toString();
 }
 
 QString timeText(double alertTime, const QLocale &locale)

@@ -57,6 +57,13 @@ SettingsStore::SettingsStore(const QString &iniFilePath)
 {
 }
 
+SettingsStore SettingsStore::native(const QString &registryKey)
+{
+    SettingsStore store;
+    store.m_registryKey = registryKey;
+    return store;
+}
+
 std::unique_ptr<QSettings> SettingsStore::open() const
 {
     // A fresh QSettings for every call: status() never clears once an error is set, so a long-lived
@@ -64,10 +71,9 @@ std::unique_ptr<QSettings> SettingsStore::open() const
     if (!m_iniFilePath.isEmpty())
         return openGroup(std::make_unique<QSettings>(m_iniFilePath, QSettings::IniFormat));
 #ifdef Q_OS_WIN
-    const QString key = qEnvironmentVariable(kRegistryKeyVariable);
-    if (!key.isEmpty())
+    if (!m_registryKey.isEmpty())
         return openGroup(std::make_unique<QSettings>(
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + key, QSettings::NativeFormat));
+            QStringLiteral("HKEY_CURRENT_USER\\Software\\") + m_registryKey, QSettings::NativeFormat));
 #endif
     return openGroup(
         std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication));

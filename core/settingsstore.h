@@ -24,6 +24,11 @@ public:
     SettingsStore();
     /// A store in an INI file of the caller's choosing.
     explicit SettingsStore(const QString &iniFilePath);
+    /// The native store, on Windows under HKEY_CURRENT_USER\Software\<registryKey> in place of
+    /// Dorvane\Dorvane where registryKey is not empty, so that tests and the programs they start keep
+    /// away from the user's settings there, as XDG_CONFIG_HOME does elsewhere. Elsewhere the key is
+    /// ignored.
+    static SettingsStore native(const QString &registryKey);
 
     /// The stored text of key, or defaultText when the key is missing. A stored empty text comes
     /// back empty; a hand-written value that reads as a list comes back joined with ", ".
@@ -36,9 +41,7 @@ public:
     /// Where the store lives, for messages: a file path or a registry path.
     QString location() const;
 
-    /// Names a key below HKEY_CURRENT_USER\Software that the native store on Windows uses in place
-    /// of Dorvane\Dorvane, so that tests and the programs they start keep away from the user's
-    /// settings there, as XDG_CONFIG_HOME does elsewhere. Ignored on other systems.
+    /// The environment variable through which a test names that key to the programs it starts.
     static constexpr const char *kRegistryKeyVariable = "DORVANE_REGISTRY_KEY";
 
 private:
@@ -47,4 +50,5 @@ private:
     QSettings::Status write(const QString &key, const QString &text);
 
     QString m_iniFilePath;
+    QString m_registryKey;
 };

@@ -80,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         file.write(bytes);
     }
     SettingsStore store(path);
-    checkLoaded(loadSettings(store));
+    SettingsSaver saver(store);
+    checkLoaded(loadSettings(saver));
 
     // The input as the text of every key, written the way the store writes (one sync for speed).
     QFile::remove(path);
@@ -91,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const SettingKey &key : allSettingKeys())
             writer.setValue(key.name, text);
     }
-    const LoadedSettings loaded = loadSettings(store);
+    const LoadedSettings loaded = loadSettings(saver);
     checkLoaded(loaded);
     if (store.get(kMessageKey, QString()) == text)
         check(loaded.display.messageTemplate == text, "message taken as it stands");

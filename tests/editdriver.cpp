@@ -3,16 +3,15 @@
 //
 // Usage: editdriver SEED EDITS
 // Prints "ready" once the window is up, then for each edit "about N KEY=TEXT" before it and
-// "edit N KEY=TEXT" once its handler has returned, then "done". SIGTERM, SIGINT and SIGHUP end it
-// through the window's own exit path, as in the program. Exit status 3: a control did not end up
-// holding the value the edit was meant to give it.
+// "edit N KEY=TEXT" once its handler has returned, then "done". The program is wired as main()
+// wires it, so SIGTERM, SIGINT and SIGHUP end it the program's own way. Exit status 3: a control did
+// not end up holding the value the edit was meant to give it.
 
 #include "clock.h"
 #include "colorswatch.h"
-#include "mainwindow.h"
+#include "dorvane.h"
 #include "olecolor.h"
 #include "oledate.h"
-#include "reminder.h"
 #include "settingskeys.h"
 #include "settingsstore.h"
 #include "timepicker.h"
@@ -199,6 +198,8 @@ private:
 
 int main(int argc, char *argv[])
 {
+    // Qt's own colour dialog, which the driver can answer.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = QCoreApplication::arguments();
@@ -209,22 +210,19 @@ int main(int argc, char *argv[])
     const quint32 seed = args.at(1).toUInt();
     const int edits = args.at(2).toInt();
 
-    MainWindow::setColorDialogOptions(QColorDialog::DontUseNativeDialog);
-    SettingsStore store;
+    // In main()'s order: the signal handlers before anything else.
+    UnixSignals unixSignals;
+    SettingsStore store = SettingsStore::native(qEnvironmentVariable(SettingsStore::kRegistryKeyVariable));
     StillClock clock;
-    Reminder reminder(store, clock);
-    MainWindow frmMain(reminder);
-    Driver driver(frmMain, seed, edits);
-    QObject::connect(&frmMain, &MainWindow::quitRequested, &app, [&driver] {
+    Dorvane dorvane(store, clock, &unixSignals);
+    Driver driver(dorvane.window(), seed, edits);
+    QObject::connect(&dorvane, &Dorvane::quitRequested, &app, [&driver] {
         driver.stop();
         QCoreApplication::exit(0);
     });
-    UnixSignals unixSignals;
-    QObject::connect(&unixSignals, &UnixSignals::terminationRequested, &frmMain, &MainWindow::mnuExit_Click);
 
-    frmMain.Form_Load();
-    frmMain.show();
-    frmMain.activateWindow();
+    dorvane.start();
+    dorvane.window().activateWindow();
     QTimer::singleShot(0, [&driver] {
         say(QStringLiteral("ready"));
         driver.next();

@@ -15,7 +15,7 @@ int main(int argc, char **argv)
         return 2;
     const QString name = args.at(1);
     const int rounds = args.at(2).toInt();
-    SettingsStore store;
+    SettingsStore store = SettingsStore::native(qEnvironmentVariable(SettingsStore::kRegistryKeyVariable));
     int failed = 0;
     for (int round = 0; round < rounds; ++round) {
         for (const SettingKey &key : allSettingKeys())

@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "oledate.h"
+#include "scheduleloader.h"
 #include "settingsstore.h"
 
 #include <QDir>
@@ -64,6 +65,17 @@ inline void isolateSettings()
 }
 Q_CONSTRUCTOR_FUNCTION(isolateSettings)
 
+/// The native store of this test run, which isolateSettings() keeps away from the user's own: on
+/// Windows the registry key that the environment names, as the programs the test starts are told it.
+inline SettingsStore testStore()
+{
+#ifdef Q_OS_WIN
+    return SettingsStore::native(qEnvironmentVariable(SettingsStore::kRegistryKeyVariable));
+#else
+    return SettingsStore();
+#endif
+}
+
 /// The file the native store uses inside configHome(); on Windows the store is not a file.
 inline QString storeFile()
 {
@@ -88,7 +100,8 @@ inline QByteArray registryText()
 }
 
 /// Makes the registry store fail every write and read nothing, as a folder in place of the store
-/// file does: it moves to a key whose name is longer than the registry allows.
+/// file does: it moves to a key whose name is longer than the registry allows. Stores made from
+/// then on (testStore(), and the programs started) follow.
 inline void blockRegistry(bool blocked)
 {
     const QString key = registryKey();
@@ -136,6 +149,13 @@ inline void writeStoreFile(const QByteArray &content)
     registry.sync();
     QFile::remove(storeFile());
 #endif
+}
+
+/// The start-up load straight from store, as a fresh program does it.
+inline LoadedSettings loadSettings(SettingsStore &store, const QLocale &locale = QLocale())
+{
+    SettingsSaver saver(store);
+    return ::loadSettings(saver, locale);
 }
 
 /// A clock that stands still until told to move.

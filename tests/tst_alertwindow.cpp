@@ -1,8 +1,5 @@
 #include "alertwindow.h"
-#include "mainwindow.h"
-#include "reminder.h"
-#include "settingsstore.h"
-#include "testsupport.h"
+#include "programsupport.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -39,11 +36,11 @@ QRect pixels(const QRectF &twips)
     return Twips::rect(twips.left(), twips.top(), twips.width(), twips.height());
 }
 
-struct Fixture {
-    SettingsStore store;
-    FakeClock clock{saturdayMorning()};
-    Reminder reminder{store, clock};
-    MainWindow w{reminder};
+struct Fixture : Program {
+    Fixture()
+        : Program(saturdayMorning())
+    {
+    }
 
     QLineEdit *txtMessage() const { return w.findChild<QLineEdit *>(u"txtMessage"_qs); }
 };
@@ -120,10 +117,10 @@ void TestAlertWindow::layoutForScreen()
 void TestAlertWindow::coversThePrimaryScreen()
 {
     Fixture f;
-    f.w.Form_Load();
-    f.w.GoToWork(0);
+    f.app.Form_Load();
+    f.app.GoToWork(0);
 
-    AlertWindow *alert = f.w.alertWindow();
+    AlertWindow *alert = f.app.alertWindow();
     QVERIFY(alert);
     QVERIFY(alert->isVisible());
     QVERIFY(alert->isFullScreen());
@@ -152,9 +149,9 @@ void TestAlertWindow::coversThePrimaryScreen()
 void TestAlertWindow::lookAndFocus()
 {
     Fixture f;
-    f.w.Form_Load();
-    f.w.GoToWork(1);
-    AlertWindow *alert = f.w.alertWindow();
+    f.app.Form_Load();
+    f.app.GoToWork(1);
+    AlertWindow *alert = f.app.alertWindow();
     QVERIFY(alert);
 
     QCOMPARE(alert->objectName(), u"frmAlert"_qs);
@@ -198,9 +195,9 @@ void TestAlertWindow::colours()
         writeStoreFile(file);
 
     Fixture f;
-    f.w.Form_Load();
-    f.w.GoToWork(0);
-    AlertWindow *alert = f.w.alertWindow();
+    f.app.Form_Load();
+    f.app.GoToWork(0);
+    AlertWindow *alert = f.app.alertWindow();
     QVERIFY(alert);
     QVERIFY(alert->autoFillBackground());
     QCOMPARE(alert->palette().color(QPalette::Window), background);
@@ -228,10 +225,10 @@ void TestAlertWindow::textIsShownAsTyped()
     QFETCH(QString, shown);
 
     Fixture f;
-    f.w.Form_Load();
+    f.app.Form_Load();
     f.txtMessage()->setText(message);
-    f.w.GoToWork(isItSaturday);
-    AlertWindow *alert = f.w.alertWindow();
+    f.app.GoToWork(isItSaturday);
+    AlertWindow *alert = f.app.alertWindow();
     QVERIFY(alert);
     QCOMPARE(alert->lblMain->textFormat(), Qt::PlainText);
     QCOMPARE(alert->lblMain->text(), shown);
@@ -241,15 +238,15 @@ void TestAlertWindow::textIsShownAsTyped()
 void TestAlertWindow::secondAlertReusesTheOpenWindow()
 {
     Fixture f;
-    f.w.Form_Load();
+    f.app.Form_Load();
 
-    f.w.GoToWork(1);
-    QPointer<AlertWindow> first = f.w.alertWindow();
+    f.app.GoToWork(1);
+    QPointer<AlertWindow> first = f.app.alertWindow();
     QVERIFY(first);
     f.clock.advance(30);
-    f.w.GoToWork(1);
+    f.app.GoToWork(1);
 
-    QCOMPARE(f.w.alertWindow(), first.data());
+    QCOMPARE(f.app.alertWindow(), first.data());
     QCOMPARE(alertWindowCount(), 1);
     QVERIFY(first->isVisible());
     QCOMPARE(first->text(), u"Get ready for work because it is now 7:05 AM on Saturday."_qs + kReminder);
@@ -270,42 +267,42 @@ void TestAlertWindow::dismissedAlertComesBackFresh()
     QFETCH(int, key);
     QFETCH(bool, tickInTheSamePass);
     Fixture f;
-    f.w.Form_Load();
+    f.app.Form_Load();
 
-    f.w.GoToWork(0);
-    QPointer<AlertWindow> first = f.w.alertWindow();
+    f.app.GoToWork(0);
+    QPointer<AlertWindow> first = f.app.alertWindow();
     QVERIFY(first);
     if (key)
         QTest::keyClick(first->focusWidget(), Qt::Key(key));
     else
         QTest::mouseClick(first->cmdOK, Qt::LeftButton);
     if (tickInTheSamePass)
-        f.w.GoToWork(0);
+        f.app.GoToWork(0);
     QTRY_VERIFY(!first); // OK destroys it
     if (!tickInTheSamePass) {
-        QVERIFY(!f.w.alertWindow());
-        f.w.GoToWork(0);
+        QVERIFY(!f.app.alertWindow());
+        f.app.GoToWork(0);
     }
-    QVERIFY(f.w.alertWindow());
-    QVERIFY(f.w.alertWindow()->isVisible());
+    QVERIFY(f.app.alertWindow());
+    QVERIFY(f.app.alertWindow()->isVisible());
     QCOMPARE(alertWindowCount(), 1);
 }
 
 void TestAlertWindow::editsShowAtTheNextAlertOnly()
 {
     Fixture f;
-    f.w.Form_Load();
+    f.app.Form_Load();
     f.txtMessage()->setText(u"Before"_qs);
-    f.w.GoToWork(0);
-    AlertWindow *alert = f.w.alertWindow();
+    f.app.GoToWork(0);
+    AlertWindow *alert = f.app.alertWindow();
 
     f.txtMessage()->setText(u"After"_qs);
     f.reminder.setBackColor(255);
     QCOMPARE(alert->text(), u"Before"_qs);
     QVERIFY(alert->palette().color(QPalette::Window) != QColor(Qt::red));
 
-    f.w.GoToWork(0);
-    QCOMPARE(f.w.alertWindow(), alert);
+    f.app.GoToWork(0);
+    QCOMPARE(f.app.alertWindow(), alert);
     QCOMPARE(alert->text(), u"After"_qs);
     QCOMPARE(alert->palette().color(QPalette::Window), QColor(Qt::red));
 }

@@ -34,7 +34,7 @@ struct Fired {
 std::map<Fired, int> runWeek(const QDateTime &start, const WeekSchedule &week)
 {
     clearStore();
-    SettingsStore store;
+    SettingsStore store = testStore();
     for (int day = Sunday; day <= Saturday; ++day) {
         store.save(timeKey(day), timeText(week[day].alertTime, enUS()));
         store.save(workKey(day), workFlagText(week[day].workFlag));

@@ -1,11 +1,8 @@
 #include "helpwindow.h"
-#include "mainwindow.h"
-#include "reminder.h"
-#include "settingsstore.h"
-#include "testsupport.h"
-#include "trayicon.h"
+#include "programsupport.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -31,11 +28,11 @@ const QString kTimesText
       u" and check the 'Work Today?' box. If it is not checked, you will not be alerted at that time"
       u" on that day. If it is checked, then you will be alerted."_qs;
 
-struct Fixture {
-    SettingsStore store;
-    FakeClock clock{QDateTime(QDate(2026, 12, 5), QTime(9, 0))};
-    Reminder reminder{store, clock};
-    MainWindow w{reminder};
+struct Fixture : Program {
+    Fixture()
+        : Program(QDateTime(QDate(2026, 12, 5), QTime(9, 0)))
+    {
+    }
 };
 
 struct Seen {
@@ -208,14 +205,14 @@ void TestHelpWindow::opensModalOverTheConfiguration()
 void TestHelpWindow::exitWhileHelpIsOpenEndsTheProgram()
 {
     Fixture f;
-    f.w.setTrayAvailable(true);
-    f.w.show();
-    TrayIcon tray;
-    QObject::connect(&tray, &TrayIcon::exitRequested, &f.w, &MainWindow::mnuExit_Click);
-    QSignalSpy quit(&f.w, &MainWindow::quitRequested);
+    setTray(f.app, true);
+    f.app.start();
+    QSignalSpy quit(&f.app, &Dorvane::quitRequested);
 
     Seen seen;
-    whenHelpOpens(seen, [&tray](HelpWindow *) { tray.mnuExit->trigger(); });
+    whenHelpOpens(seen, [&f](HelpWindow *) {
+        f.app.tray().icon()->contextMenu()->findChild<QAction *>(u"mnuExit"_qs)->trigger();
+    });
     f.w.CallHelp(0);
 
     QVERIFY(seen.open);

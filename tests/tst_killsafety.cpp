@@ -50,7 +50,7 @@ SettingsStore storeIn(const QString &configHome)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(configHome);
-    return SettingsStore();
+    return testStore();
 #else
     return SettingsStore(ProcessSupport::storeFileIn(configHome));
 #endif

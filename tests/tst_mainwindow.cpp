@@ -1,15 +1,11 @@
 #include "alertwindow.h"
 #include "clickablelabel.h"
 #include "colorswatch.h"
-#include "mainwindow.h"
 #include "olecolor.h"
 #include "oledate.h"
-#include "reminder.h"
-#include "savenotice.h"
+#include "programsupport.h"
 #include "settingskeys.h"
-#include "testsupport.h"
 #include "timepicker.h"
-#include "trayicon.h"
 #include "workcheckbox.h"
 
 #include <QApplication>
@@ -28,8 +24,6 @@
 
 #include <array>
 #include <cmath>
-#include <functional>
-#include <memory>
 
 using namespace TestSupport;
 
@@ -39,7 +33,7 @@ const QString kMissing = u"<missing>"_qs;
 
 QString stored(const QString &key)
 {
-    return SettingsStore().get(key, kMissing);
+    return testStore().get(key, kMissing);
 }
 
 QDateTime saturdayAt(int h, int m, int s)
@@ -47,7 +41,9 @@ QDateTime saturdayAt(int h, int m, int s)
     return QDateTime(QDate(2026, 12, 5), QTime(h, m, s));
 }
 
-// Turns the store into something that cannot be written: a file where its folder belongs.
+// Turns the store into something that cannot be written: a file where its folder belongs. Stores
+// made from then on follow; on Windows a store is told its registry key once, so a store given is
+// made again.
 void breakStore()
 {
     clearStore();
@@ -59,6 +55,12 @@ void breakStore()
 #endif
 }
 
+void breakStore(SettingsStore &store)
+{
+    breakStore();
+    store = testStore();
+}
+
 void repairStore()
 {
 #ifdef Q_OS_WIN
@@ -68,19 +70,10 @@ void repairStore()
 #endif
 }
 
-// Runs act on the next modal dialog of type T as soon as it is up.
-template<typename T> void whenModal(std::function<void(T *)> act)
+void repairStore(SettingsStore &store)
 {
-    auto *poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start();
+    repairStore();
+    store = testStore();
 }
 
 void chooseInDialog(const QColor &colour)
@@ -105,31 +98,17 @@ template<typename T> T *child(const QWidget &window, const QString &name)
     return control;
 }
 
-// A configuration window over a model, a store and a clock of its own.
-struct Window {
+// The program, whose configuration window the tests work, on a Saturday at noon unless told.
+struct Window : Program {
     explicit Window(const QDateTime &now = saturdayAt(12, 0, 0))
-        : clock(now)
+        : Program(now)
     {
     }
-    SettingsStore store;
-    FakeClock clock;
-    Reminder reminder { store, clock };
-    MainWindow w { reminder };
 };
 
 QLineEdit *txtMessage(const QWidget &window)
 {
     return child<QLineEdit>(window, u"txtMessage"_qs);
-}
-
-QList<QMessageBox *> visibleMessageBoxes()
-{
-    QList<QMessageBox *> boxes;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible())
-            boxes.append(box);
-    }
-    return boxes;
 }
 
 } // namespace
@@ -178,7 +157,7 @@ private slots:
 void TestMainWindow::initTestCase()
 {
     QLocale::setDefault(enUS());
-    MainWindow::setColorDialogOptions(QColorDialog::DontUseNativeDialog);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
 void TestMainWindow::init()
@@ -240,7 +219,7 @@ void TestMainWindow::controlGeometry()
     QFETCH(QRect, twips);
 
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
+    auto &[store, clock, app, reminder, w] = fixture;
     auto *control = w.findChild<QWidget *>(name);
     QVERIFY2(control, qPrintable(name));
     QCOMPARE(control->parentWidget()->objectName(), container);
@@ -264,7 +243,7 @@ void TestMainWindow::controlGeometry()
 void TestMainWindow::windowAndCaptions()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
+    auto &[store, clock, app, reminder, w] = fixture;
 
     QCOMPARE(w.objectName(), u"frmMain"_qs);
     QCOMPARE(w.windowTitle(), u"Dorvane: Configuration"_qs);
@@ -305,8 +284,8 @@ void TestMainWindow::windowAndCaptions()
 void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -328,7 +307,7 @@ void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
 void TestMainWindow::everyControlIsNamedForScreenReaders()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
+    auto &[store, clock, app, reminder, w] = fixture;
     int reachable = 0;
     for (QWidget *control : w.findChildren<QWidget *>()) {
         const bool own = !control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_"_qs);
@@ -347,17 +326,17 @@ void TestMainWindow::everyControlIsNamedForScreenReaders()
 void TestMainWindow::timerRunsFromCreation()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    QCOMPARE(reminder.timer()->objectName(), u"tmrTest"_qs);
-    QCOMPARE(reminder.timer()->interval(), 30000);
-    QVERIFY(reminder.timer()->isActive());
+    auto &[store, clock, app, reminder, w] = fixture;
+    QCOMPARE(tickTimer(reminder)->objectName(), u"tmrTest"_qs);
+    QCOMPARE(tickTimer(reminder)->interval(), 30000);
+    QVERIFY(tickTimer(reminder)->isActive());
 }
 
 void TestMainWindow::firstStartOnAnEmptyStore()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
 
     for (int day = Sunday; day <= Saturday; ++day) {
         QCOMPARE(w.picker(day)->value(), 0.0);
@@ -390,8 +369,8 @@ void TestMainWindow::loadShowsStoredValuesAndWritesNothing()
     const QByteArray before = registryText();
 #endif
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
 
     QCOMPARE(w.picker(Sunday)->time(), QTime(7, 30));
     QCOMPARE(w.checkBox(Sunday)->checkState(), Qt::Checked);
@@ -424,8 +403,8 @@ void TestMainWindow::checkBoxWritesThrough()
     QFETCH(int, weekday);
     QFETCH(bool, keyboard);
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
     WorkCheckBox *box = w.checkBox(weekday);
     const auto click = [&] {
         if (keyboard)
@@ -449,28 +428,28 @@ void TestMainWindow::greyedFlagIsNotAWorkingDay()
 {
     writeStoreFile("[Options]\nMondayTime=7:05:00 AM\nWorkMonday=2\n");
     Window fixture(QDateTime(QDate(2026, 12, 7), QTime(7, 5, 10))); // a Monday
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
 
     QCOMPARE(w.checkBox(Monday)->checkState(), Qt::PartiallyChecked);
     QCOMPARE(reminder.weekSchedule()[Monday].workFlag, WorkFlag::Greyed);
-    w.tmrTest_Timer();
-    QVERIFY(!w.alertWindow());
+    reminder.tick();
+    QVERIFY(!app.alertWindow());
 
     // A click ticks it.
     QTest::mouseClick(w.checkBox(Monday), Qt::LeftButton);
     QCOMPARE(w.checkBox(Monday)->checkState(), Qt::Checked);
     QCOMPARE(stored(workKey(Monday)), u"1"_qs);
-    w.tmrTest_Timer();
-    QVERIFY(w.alertWindow());
+    reminder.tick();
+    QVERIFY(app.alertWindow());
 }
 
 void TestMainWindow::pickerMinuteChangeIsStored()
 {
     writeStoreFile("[Options]\nSundayTime=7:30:00 AM\n");
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
     QCOMPARE(w.picker(Sunday)->text(), u"07:30"_qs);
 
     w.picker(Sunday)->setFocus();
@@ -485,8 +464,8 @@ void TestMainWindow::pickerCarriesDateAndSeconds()
 {
     writeStoreFile("[Options]\nMondayTime=12/5/2026 7:05:30 AM\n");
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
     QCOMPARE(w.picker(Monday)->value(), OleDate::fromDateTime(QDate(2026, 12, 5), QTime(7, 5, 30)));
 
     w.picker(Monday)->setFocus();
@@ -499,8 +478,8 @@ void TestMainWindow::pickerCarriesDateAndSeconds()
 void TestMainWindow::messageWritesEveryKeystroke()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
 
     // Deleting the whole message stores it empty.
     QTest::keyClick(txtMessage(w), Qt::Key_A, Qt::ControlModifier);
@@ -531,18 +510,14 @@ void TestMainWindow::failingEditIsReportedOnce()
 {
     QFETCH(bool, tray);
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    TrayIcon trayIcon;
-    SaveNotice notice(trayIcon, &w);
-    notice.setTrayPresent(tray);
-    QObject::connect(&w, &MainWindow::saveFailed, &notice, &SaveNotice::showFailure);
-    QObject::connect(&w, &MainWindow::saved, &notice, &SaveNotice::showSaved);
-    QSignalSpy failed(&w, &MainWindow::saveFailed);
-    QSignalSpy saved(&w, &MainWindow::saved);
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    setTray(app, tray);
+    QSignalSpy failed(&reminder, &Reminder::saveFailed);
+    QSignalSpy saved(&reminder, &Reminder::saved);
+    app.Form_Load();
     txtMessage(w)->clear();
 
-    breakStore();
+    breakStore(store);
     QTest::keyClicks(txtMessage(w), u"ab"_qs);
     QTest::mouseClick(w.checkBox(Friday), Qt::LeftButton);
     QCOMPARE(failed.count(), 1);
@@ -560,14 +535,14 @@ void TestMainWindow::failingEditIsReportedOnce()
 
     // A save that works again saves what had failed too, says so, and arms the report for the
     // next failure.
-    repairStore();
+    repairStore(store);
     QTest::keyClick(txtMessage(w), 'c');
     QCOMPARE(stored(kMessageKey), u"abc"_qs);
     QCOMPARE(stored(workKey(Friday)), u"1"_qs);
     QCOMPARE(saved.count(), 1);
     if (!tray)
         QCOMPARE(visibleMessageBoxes().constFirst()->icon(), QMessageBox::Information);
-    breakStore();
+    breakStore(store);
     QTest::keyClick(txtMessage(w), 'd');
     QCOMPARE(failed.count(), 2);
     QCOMPARE(visibleMessageBoxes().count(), tray ? 0 : 1); // the same box, shown again
@@ -577,9 +552,9 @@ void TestMainWindow::failingFirstStartWriteIsReported()
 {
     breakStore();
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    QSignalSpy spy(&w, &MainWindow::saveFailed);
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    QSignalSpy spy(&reminder, &Reminder::saveFailed);
+    app.Form_Load();
     QCOMPARE(spy.count(), 1);
     QCOMPARE(txtMessage(w)->text(), kDefaultMessage);
     // The next failing edit belongs to the same run of failures.
@@ -611,8 +586,8 @@ void TestMainWindow::colourChoice()
     QFETCH(QString, expected);
 
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
     const QString name = font ? u"lblFontColor_"_qs : u"lblBackColor_"_qs;
     const QString otherName = font ? u"lblBackColor_"_qs : u"lblFontColor_"_qs;
     const std::array<ColorSwatch *, 2> pair
@@ -646,10 +621,10 @@ void TestMainWindow::colourChoice()
 void TestMainWindow::failingColourSaveShowsErrorBox()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.Form_Load();
-    breakStore();
-    const SaveResult failure = SettingsStore().save(kFontColorKey, u"255"_qs);
+    auto &[store, clock, app, reminder, w] = fixture;
+    app.Form_Load();
+    breakStore(store);
+    const SaveResult failure = testStore().save(kFontColorKey, u"255"_qs);
     QVERIFY(!failure.ok);
 
     QString text, title;
@@ -711,20 +686,20 @@ void TestMainWindow::tick()
 
     writeStoreFile(file);
     Window fixture(now);
-    auto &[store, clock, reminder, w] = fixture;
-    w.setTrayAvailable(true);
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    setTray(app, true);
+    app.Form_Load();
     w.show();
     if (hidden)
         child<QPushButton>(w, u"cmdHide"_qs)->click();
     QCOMPARE(w.isVisible(), !hidden);
 
-    w.tmrTest_Timer();
+    reminder.tick();
     if (expected.isEmpty()) {
-        QVERIFY(!w.alertWindow());
+        QVERIFY(!app.alertWindow());
         return;
     }
-    AlertWindow *alert = w.alertWindow();
+    AlertWindow *alert = app.alertWindow();
     QVERIFY(alert);
     QVERIFY(alert->isVisible());
     QCOMPARE(alert->text(), expected);
@@ -752,11 +727,11 @@ void TestMainWindow::closing()
     QFETCH(QString, how);
 
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.setTrayAvailable(trayAtStart);
-    w.Form_Load();
+    auto &[store, clock, app, reminder, w] = fixture;
+    setTray(app, trayAtStart);
+    app.Form_Load();
     w.show();
-    w.setTrayAvailable(tray);
+    setTray(app, tray);
     QCOMPARE(w.windowType() == Qt::Tool, tray); // a tool window has no taskbar button
     QTRY_VERIFY(w.isVisible());
     QApplication::setActiveWindow(&w);
@@ -781,7 +756,7 @@ void TestMainWindow::closing()
     } else {
         QTRY_VERIFY(w.isMinimized());
     }
-    QVERIFY(reminder.timer()->isActive());
+    QVERIFY(tickTimer(reminder)->isActive());
 
     // Configure brings it back as it was.
     w.mnuConfig_Click();
@@ -791,12 +766,12 @@ void TestMainWindow::closing()
 void TestMainWindow::programmaticCloseGoesAhead()
 {
     Window fixture;
-    auto &[store, clock, reminder, w] = fixture;
-    w.setTrayAvailable(true);
+    auto &[store, clock, app, reminder, w] = fixture;
+    setTray(app, true);
     w.show();
     QVERIFY(w.close());
     QVERIFY(!w.isVisible());
-    QVERIFY(!reminder.timer()->isActive());
+    QVERIFY(!tickTimer(reminder)->isActive());
 }
 
 QTEST_MAIN(TestMainWindow)

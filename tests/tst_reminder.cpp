@@ -1,5 +1,5 @@
-// The live model without any window: each edit reaches the model and its one key at once, and the
-// key table sends each key to a field of its own.
+// The live model without any window: each edit reaches the model and its one key at once, and
+// each key loads into a field of its own.
 
 #include "olecolor.h"
 #include "reminder.h"
@@ -8,6 +8,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -15,6 +16,31 @@ using namespace TestSupport;
 
 using Edit = std::function<SaveResult(Reminder &)>;
 Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+// The fields of a and b that differ, each named after the key that should hold it.
+QStringList changedFields(const Settings &a, const Settings &b)
+{
+    const char *const days[] = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
+    QStringList changed;
+    for (int day = Sunday; day <= Saturday; ++day) {
+        const QString name = QString::fromLatin1(days[day - 1]);
+        if (a.schedule[day].alertTime != b.schedule[day].alertTime)
+            changed << name + u"Time"_qs;
+        if (a.schedule[day].workFlag != b.schedule[day].workFlag)
+            changed << u"Work"_qs + name;
+    }
+    if (a.display.fontColor != b.display.fontColor)
+        changed << u"FontColor"_qs;
+    if (a.display.backColor != b.display.backColor)
+        changed << u"BackColor"_qs;
+    if (a.display.messageTemplate != b.display.messageTemplate)
+        changed << u"Message"_qs;
+    return changed;
+}
+
+} // namespace
 
 class TestReminder : public QObject
 {
@@ -60,7 +86,7 @@ void TestReminder::editWritesItsOneKeyAtOnce()
     QFETCH(QString, text);
 
     writeStoreFile("[Options]\nMessage=Up\n");
-    SettingsStore store;
+    SettingsStore store = testStore();
     FakeClock clock(utc(2026, 12, 7, 12, 0, 0));
     Reminder reminder(store, clock);
     reminder.load();
@@ -70,47 +96,45 @@ void TestReminder::editWritesItsOneKeyAtOnce()
     QCOMPARE(store.get(key, QString()), text);
     for (const SettingKey &other : allSettingKeys())
         QCOMPARE(store.contains(other.name), other.name == key || other.name == kMessageKey);
-    // The model holds what was stored.
+    // The model holds what the next start loads.
     const Settings live{reminder.weekSchedule(), reminder.displayOptions()};
-    const SettingKey &written = *std::find_if(allSettingKeys().begin(), allSettingKeys().end(),
-                                              [&](const SettingKey &k) { return k.name == key; });
-    QCOMPARE(valueText(valueIn(live, written), QLocale()), text);
+    const Settings reloaded = loadSettings(store);
+    QVERIFY2(live == reloaded, qPrintable(changedFields(live, reloaded).join(u", "_qs)));
     QCOMPARE(failures.count(), 0);
-    QVERIFY(reminder.unsavedKeys().isEmpty());
+    QCOMPARE(reminder.finish(), QStringList());
 }
 
 void TestReminder::eachKeyFillsAFieldOfItsOwn()
 {
-    QCOMPARE(allSettingKeys().size(), size_t(kSettingCount));
-    const Settings defaults;
+    QCOMPARE(allSettingKeys().size(), size_t(17));
+    SettingsStore store = testStore();
+    // Every key's default text loads as the default.
+    for (const SettingKey &key : allSettingKeys())
+        QVERIFY(store.save(key.name, defaultText(key, QLocale())));
+    QCOMPARE(changedFields(loadSettings(store), Settings()), QStringList());
+
     for (const SettingKey &key : allSettingKeys()) {
-        QCOMPARE(valueIn(defaults, key), key.defaultValue);
-        const SettingValue changed = std::visit(
-            [](auto value) -> SettingValue {
-                if constexpr (std::is_same_v<decltype(value), QString>)
-                    return value + u'!';
-                else
-                    return decltype(value)(value + 1);
-            },
-            key.defaultValue);
-        Settings settings;
-        assign(settings, key, changed);
-        for (const SettingKey &other : allSettingKeys()) {
-            const SettingValue expected = &other == &key ? changed : other.defaultValue;
-            QVERIFY2(valueIn(settings, other) == expected, qPrintable(key.name + u" changed "_qs + other.name));
-        }
+        clearStore();
+        const QString text = key.kind == ValueKind::Time ? u"7:45:00 AM"_qs
+            : key.kind == ValueKind::WorkFlag           ? u"1"_qs
+            : key.kind == ValueKind::Colour             ? u"255"_qs
+                                                        : u"x"_qs;
+        QVERIFY(store.save(key.name, text));
+        QCOMPARE(changedFields(loadSettings(store), Settings()), QStringList(key.name));
     }
 }
 
 void TestReminder::tickAlertsOnTheValuesAsTheyStand()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     FakeClock clock(utc(2026, 12, 5, 7, 5, 10)); // a Saturday
     Reminder reminder(store, clock);
     reminder.load();
     QSignalSpy alerts(&reminder, &Reminder::alertDue);
-    QCOMPARE(reminder.timer()->interval(), 30000);
-    QVERIFY(reminder.timer()->isActive());
+    const QTimer *tmrTest = reminder.findChild<QTimer *>(u"tmrTest"_qs);
+    QVERIFY(tmrTest);
+    QCOMPARE(tmrTest->interval(), 30000);
+    QVERIFY(tmrTest->isActive());
 
     reminder.tick();
     QCOMPARE(alerts.count(), 0);

@@ -26,7 +26,7 @@ private slots:
 
 void TestScheduleLoader::firstStartOnAnEmptyStore()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     const LoadedSettings loaded = loadSettings(store, enUS());
     QCOMPARE(loaded.schedule, WeekSchedule());
     QCOMPARE(loaded.display.fontColor, OleColor::kBlack);
@@ -36,14 +36,14 @@ void TestScheduleLoader::firstStartOnAnEmptyStore()
     // The default message is written; nothing else is.
     QVERIFY(loaded.messageWritten);
     QVERIFY(loaded.messageSave);
-    QCOMPARE(SettingsStore().get(kMessageKey, QString()), kDefaultMessage);
+    QCOMPARE(testStore().get(kMessageKey, QString()), kDefaultMessage);
     for (const SettingKey &key : allSettingKeys())
         QCOMPARE(store.contains(key.name), key.name == kMessageKey);
 }
 
 void TestScheduleLoader::loadsEveryKey()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     for (int day = Sunday; day <= Saturday; ++day) {
         QVERIFY(store.save(timeKey(day), OleDate::toText(oleTime(5 + day, day), enUS())));
         QVERIFY(store.save(workKey(day), QString::number(day % 3)));
@@ -69,7 +69,7 @@ void TestScheduleLoader::loadsEveryKey()
 
 void TestScheduleLoader::storedEmptyMessageStaysEmpty()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     QVERIFY(store.save(kMessageKey, QString()));
     const LoadedSettings loaded = loadSettings(store, enUS());
     QCOMPARE(loaded.display.messageTemplate, QString());
@@ -103,7 +103,7 @@ void TestScheduleLoader::badValueFallsBack()
 {
     QFETCH(QString, key);
     QFETCH(QString, text);
-    SettingsStore store;
+    SettingsStore store = testStore();
     QVERIFY(store.save(key, text));
 
     const LoadedSettings defaults = [] {
@@ -122,7 +122,7 @@ void TestScheduleLoader::badValueFallsBack()
 
 void TestScheduleLoader::badValuesDoNotStopTheLoad()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     QVERIFY(store.save(u"SundayTime"_qs, u"garbage"_qs));
     QVERIFY(store.save(u"MondayTime"_qs, u"7:30:00 AM"_qs));
     QVERIFY(store.save(u"WorkSunday"_qs, u"9"_qs));
@@ -156,7 +156,7 @@ void TestScheduleLoader::handEditedFile()
 {
     QFETCH(QByteArray, content);
     writeStoreFile(content);
-    SettingsStore store;
+    SettingsStore store = testStore();
     const LoadedSettings loaded = loadSettings(store, enUS());
     QVERIFY2(loaded.warnings.isEmpty(), qPrintable(loaded.warnings.join(u'\n')));
     QCOMPARE(loaded.display.messageTemplate, u"Up, up, up"_qs);

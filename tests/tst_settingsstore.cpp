@@ -30,7 +30,7 @@ private slots:
 
 void TestSettingsStore::livesInTheUsersConfigFolder()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     QVERIFY(store.save(u"Message"_qs, u"hello"_qs));
 #ifdef Q_OS_WIN
     // The registry, in this test's own key.
@@ -65,17 +65,17 @@ void TestSettingsStore::roundTrip()
 {
     QFETCH(QString, text);
     {
-        SettingsStore store;
+        SettingsStore store = testStore();
         QVERIFY(store.save(u"Message"_qs, text));
     }
     // A new store, as after a restart.
-    SettingsStore store;
+    SettingsStore store = testStore();
     QCOMPARE(store.get(u"Message"_qs, u"default"_qs), text);
 }
 
 void TestSettingsStore::missingAndEmptyAreDifferent()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     QCOMPARE(store.get(u"Message"_qs, u"default"_qs), u"default"_qs);
     QVERIFY(!store.contains(u"Message"_qs));
     QVERIFY(store.save(u"Message"_qs, QString()));
@@ -86,14 +86,14 @@ void TestSettingsStore::missingAndEmptyAreDifferent()
 void TestSettingsStore::handWrittenListComesBackJoined()
 {
     writeStoreFile("[Options]\nMessage=Get up, go\nFontColor=255\n");
-    SettingsStore store;
+    SettingsStore store = testStore();
     QCOMPARE(store.get(u"Message"_qs, QString()), u"Get up, go"_qs);
     QCOMPARE(store.get(u"FontColor"_qs, QString()), u"255"_qs);
 }
 
 void TestSettingsStore::saveIsOnDiskWhenItReturns()
 {
-    SettingsStore store;
+    SettingsStore store = testStore();
     QVERIFY(store.save(u"WorkMonday"_qs, u"1"_qs));
     QVERIFY(store.save(u"MondayTime"_qs, u"7:30:00 AM"_qs));
     // Read the file or the registry itself, not through any cache of this process.
@@ -136,7 +136,7 @@ void TestSettingsStore::failedSaveIsReported()
 #endif
     });
 
-    SettingsStore store;
+    SettingsStore store = testStore();
     const SaveResult failed = store.save(u"Message"_qs, u"lost?"_qs);
     QVERIFY(!failed);
     QVERIFY(failed.errorNumber != 0);
@@ -149,9 +149,11 @@ void TestSettingsStore::failedSaveIsReported()
     QDir(storeFile()).removeRecursively();
 #ifdef Q_OS_WIN
     blockRegistry(false);
+    // A store is told its registry key once.
+    store = testStore();
 #endif
     QVERIFY(store.save(u"Message"_qs, u"saved"_qs));
-    QCOMPARE(SettingsStore().get(u"Message"_qs, QString()), u"saved"_qs);
+    QCOMPARE(testStore().get(u"Message"_qs, QString()), u"saved"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

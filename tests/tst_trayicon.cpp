@@ -1,11 +1,5 @@
 #include "alertwindow.h"
-#include "mainwindow.h"
-#include "reminder.h"
-#include "savenotice.h"
-#include "settingsstore.h"
-#include "testsupport.h"
-#include "trayicon.h"
-#include "traymode.h"
+#include "programsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,22 +19,25 @@ QDateTime someMorning()
     return QDateTime(QDate(2026, 12, 5), QTime(7, 5, 20));
 }
 
-// Wired as the program wires them.
-// A shown configuration window in tray mode, with its tray icon wired as the program wires it.
-struct TrayedWindow {
+// mnuPopUp and its items, as the platform gets them.
+QMenu *popup(const TrayIcon &tray)
+{
+    return tray.icon()->contextMenu();
+}
+
+QAction *item(const TrayIcon &tray, const QString &name)
+{
+    return popup(tray)->findChild<QAction *>(name);
+}
+
+// The program shown in tray mode.
+struct TrayedWindow : Program {
     TrayedWindow()
+        : Program(someMorning())
     {
-        w.setTrayAvailable(true);
-        w.Form_Load();
-        w.show();
-        QObject::connect(&tray, &TrayIcon::toggleRequested, &w, &MainWindow::mnuConfig_Click);
-        QObject::connect(&tray, &TrayIcon::exitRequested, &w, &MainWindow::mnuExit_Click);
+        setTray(app, true);
+        app.start();
     }
-    SettingsStore store;
-    FakeClock clock { someMorning() };
-    Reminder reminder { store, clock };
-    MainWindow w { reminder };
-    TrayIcon tray;
 };
 } // namespace
 
@@ -74,18 +71,19 @@ void TestTrayIcon::iconAndMenu()
     QVERIFY(tray.icon()->icon().availableSizes().contains(QSize(32, 32)));
     QVERIFY(tray.icon()->toolTip().isEmpty());
 
-    QCOMPARE(tray.mnuPopUp->objectName(), u"mnuPopUp"_qs);
-    const QList<QAction *> items = tray.mnuPopUp->actions();
+    // The platform opens the menu: a StatusNotifierItem host never passes the right click on.
+    QMenu *mnuPopUp = popup(tray);
+    QVERIFY(mnuPopUp);
+    QCOMPARE(mnuPopUp->objectName(), u"mnuPopUp"_qs);
+    const QList<QAction *> items = mnuPopUp->actions();
     QCOMPARE(items.size(), 3);
-    QCOMPARE(items[0], tray.mnuConfig);
+    QCOMPARE(items[0]->objectName(), u"mnuConfig"_qs);
     QCOMPARE(items[0]->text(), u"Configure"_qs);
     QVERIFY(items[1]->isSeparator());
-    QCOMPARE(items[2], tray.mnuExit);
+    QCOMPARE(items[2]->objectName(), u"mnuExit"_qs);
     QCOMPARE(items[2]->text(), u"Exit"_qs);
     // The default item is the one drawn in bold.
-    QCOMPARE(tray.mnuPopUp->defaultAction(), tray.mnuConfig);
-    // The platform opens the menu: a StatusNotifierItem host never passes the right click on.
-    QCOMPARE(tray.icon()->contextMenu(), tray.mnuPopUp);
+    QCOMPARE(mnuPopUp->defaultAction(), items[0]);
 }
 
 void TestTrayIcon::activation_data()
@@ -109,7 +107,7 @@ void TestTrayIcon::activation()
     tray.onActivated(reason);
     QCOMPARE(toggle.count(), toggles);
     QCOMPARE(exit.count(), 0);
-    tray.mnuPopUp->close();
+    popup(tray)->close();
 }
 
 void TestTrayIcon::trayComesAndGoes_data()
@@ -132,34 +130,26 @@ void TestTrayIcon::trayComesAndGoes()
     QFETCH(bool, visible);
     QFETCH(bool, minimized);
 
-    SettingsStore store;
-    FakeClock clock { someMorning() };
-    Reminder reminder { store, clock };
-    MainWindow w { reminder };
-    TrayIcon tray;
-    bool present = trayAtStart;
-    tray.setAvailabilityProbe([&present] { return present; });
-    SaveNotice notice(tray, &w);
-    TrayMode mode(tray, w, notice);
-    QSignalSpy changes(&tray, &TrayIcon::availabilityChanged);
-    w.Form_Load();
-    w.show();
+    Program p(someMorning());
+    auto &[store, clock, app, reminder, w] = p;
+    setTray(app, trayAtStart);
+    QSignalSpy changes(&app.tray(), &TrayIcon::availabilityChanged);
+    app.start();
     if (hideFirst)
         w.cmdHide_Click();
 
-    tray.recheck();
+    // Looking again finds what it found before: no news.
+    app.tray().recheck();
     QCOMPARE(changes.count(), 0);
-    present = !trayAtStart;
-    tray.recheck();
-    tray.recheck();
-    QCOMPARE(changes.count(), 1);
+    const bool present = !trayAtStart;
+    setTray(app, present);
 
     QTRY_COMPARE(w.isVisible(), visible);
     QCOMPARE(w.isMinimized(), minimized);
     QCOMPARE(w.windowType() == Qt::Tool, present); // a tool window has no taskbar button
     // The notice goes where the user can now see it: a balloon from the tray, or else a box.
-    notice.showFailure(u"Dorvane"_qs, u"not saved"_qs);
-    QCOMPARE(notice.box() != nullptr, !present);
+    emit reminder.saveFailed(u"Dorvane"_qs, u"not saved"_qs);
+    QCOMPARE(visibleMessageBoxes().size(), present ? 0 : 1);
     // Hiding now does what the new mode says.
     if (w.isVisible() && !w.isMinimized()) {
         w.cmdHide_Click();
@@ -172,10 +162,10 @@ void TestTrayIcon::menuItemsStateTheirIntent()
     TrayIcon tray;
     QSignalSpy toggle(&tray, &TrayIcon::toggleRequested);
     QSignalSpy exit(&tray, &TrayIcon::exitRequested);
-    tray.mnuConfig->trigger();
+    item(tray, u"mnuConfig"_qs)->trigger();
     QCOMPARE(toggle.count(), 1);
     QCOMPARE(exit.count(), 0);
-    tray.mnuExit->trigger();
+    item(tray, u"mnuExit"_qs)->trigger();
     QCOMPARE(toggle.count(), 1);
     QCOMPARE(exit.count(), 1);
 }
@@ -183,32 +173,32 @@ void TestTrayIcon::menuItemsStateTheirIntent()
 void TestTrayIcon::toggleShowsAndHidesTheConfiguration()
 {
     TrayedWindow fixture;
-    auto &[store, clock, reminder, w, tray] = fixture;
+    auto &[store, clock, app, reminder, w] = fixture;
 
-    tray.mnuConfig->trigger();
+    item(app.tray(), u"mnuConfig"_qs)->trigger();
     QVERIFY(!w.isVisible());
-    tray.mnuConfig->trigger();
+    item(app.tray(), u"mnuConfig"_qs)->trigger();
     QVERIFY(w.isVisible());
-    tray.onActivated(QSystemTrayIcon::Trigger);
+    app.tray().onActivated(QSystemTrayIcon::Trigger);
     QVERIFY(!w.isVisible());
     // Hidden, the window leaves the reminder checking the alarm.
-    QVERIFY(reminder.timer()->isActive());
+    QVERIFY(tickTimer(reminder)->isActive());
 }
 
 void TestTrayIcon::exitWithTheAlertOpenEndsTheProgram()
 {
     TrayedWindow fixture;
-    auto &[store, clock, reminder, w, tray] = fixture;
-    QSignalSpy quit(&w, &MainWindow::quitRequested);
+    auto &[store, clock, app, reminder, w] = fixture;
+    QSignalSpy quit(&app, &Dorvane::quitRequested);
 
-    w.GoToWork(1);
-    QPointer<AlertWindow> alert = w.alertWindow();
+    app.GoToWork(1);
+    QPointer<AlertWindow> alert = app.alertWindow();
     QVERIFY(alert && alert->isVisible());
 
-    tray.mnuExit->trigger();
+    item(app.tray(), u"mnuExit"_qs)->trigger();
     QCOMPARE(quit.count(), 1);
     QVERIFY(!w.isVisible());
-    QVERIFY(!reminder.timer()->isActive());
+    QVERIFY(!tickTimer(reminder)->isActive());
     QTRY_VERIFY(!alert);
 }
 

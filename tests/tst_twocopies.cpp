@@ -35,7 +35,7 @@ void TestTwoCopies::bothWriteTheSameStore()
     QSettings raw(storeFile(), QSettings::IniFormat);
     QCOMPARE(raw.status(), QSettings::NoError);
     const QRegularExpression written(u"^[AB] \\d+$"_qs);
-    SettingsStore store;
+    SettingsStore store = testStore();
     for (const SettingKey &key : allSettingKeys()) {
         const QString text = store.get(key.name, u"missing"_qs);
         QVERIFY2(written.match(text).hasMatch(), qPrintable(key.name + u" = "_qs + text));

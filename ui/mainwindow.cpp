@@ -1,10 +1,8 @@
 #include "mainwindow.h"
 
-#include "alertwindow.h"
 #include "colorswatch.h"
 #include "fonts.h"
 #include "helpwindow.h"
-#include "messagecomposer.h"
 #include "olecolor.h"
 #include "olepalette.h"
 #include "reminder.h"
@@ -13,20 +11,17 @@
 #include "twips.h"
 #include "workcheckbox.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
 #include <limits>
-
-QColorDialog::ColorDialogOptions MainWindow::s_colorDialogOptions;
 
 namespace {
 
@@ -102,15 +97,7 @@ MainWindow::MainWindow(Reminder &reminder, QWidget *parent)
     // The focus follows the order of creation: each day's picker and box, the message, the buttons.
     m_pickers[0]->setFocus();
 
-    connect(&m_reminder, &Reminder::alertDue, this, &MainWindow::GoToWork);
-    connect(&m_reminder, &Reminder::saveFailed, this, &MainWindow::saveFailed);
-    connect(&m_reminder, &Reminder::saved, this, &MainWindow::saved);
-}
-
-MainWindow::~MainWindow()
-{
-    // The alert has no owner window; it must not outlive the one that feeds it.
-    delete m_alert;
+    connect(&m_reminder, &Reminder::loaded, this, &MainWindow::showSettings);
 }
 
 void MainWindow::setTrayAvailable(bool available)
@@ -271,9 +258,8 @@ void MainWindow::createButtons()
     connect(cmdQuit, &QPushButton::clicked, this, &MainWindow::cmdQuit_Click);
 }
 
-void MainWindow::Form_Load()
+void MainWindow::showSettings()
 {
-    m_reminder.load();
     const WeekSchedule &week = m_reminder.weekSchedule();
     const DisplayOptions &display = m_reminder.displayOptions();
     // The values come from the store, so putting them in the controls must not write them back.
@@ -297,36 +283,6 @@ TimePicker *MainWindow::picker(int weekday) const
 WorkCheckBox *MainWindow::checkBox(int weekday) const
 {
     return m_checkBoxes.at(dayIndex(weekday));
-}
-
-void MainWindow::setColorDialogOptions(QColorDialog::ColorDialogOptions options)
-{
-    s_colorDialogOptions = options;
-}
-
-void MainWindow::tmrTest_Timer()
-{
-    m_reminder.tick();
-}
-
-void MainWindow::GoToWork(qint16 IsItSaturday)
-{
-    // An alert closed by OK is only queued for deletion, and may still be here when a tick comes
-    // in the same pass of the event loop: shown again, it would go with that deletion. A hidden
-    // alert is left to go, and a new one takes its place.
-    if (m_alert && m_alert->isHidden()) {
-        m_alert->deleteLater();
-        m_alert = nullptr;
-    }
-    if (!m_alert)
-        m_alert = new AlertWindow;
-    const DisplayOptions &options = m_reminder.displayOptions();
-    const QPalette palette = QApplication::palette();
-    m_alert->setColors(resolveOleColor(options.backColor, palette), resolveOleColor(options.fontColor, palette));
-    m_alert->setText(composeAlertText(options.messageTemplate, m_reminder.now(), QLocale(), IsItSaturday));
-    m_alert->showOnScreen(QGuiApplication::primaryScreen());
-    m_alert->raise();
-    m_alert->activateWindow();
 }
 
 void MainWindow::CallHelp(qint16 iHelp)
@@ -359,17 +315,6 @@ void MainWindow::showInFront()
     activateWindow();
 }
 
-void MainWindow::mnuExit_Click()
-{
-    // In the order the windows were opened.
-    close();
-    if (m_alert)
-        m_alert->close();
-    if (m_help)
-        m_help->close();
-    emit quitRequested();
-}
-
 void MainWindow::cmdHide_Click()
 {
     hideWindow();
@@ -377,7 +322,7 @@ void MainWindow::cmdHide_Click()
 
 void MainWindow::cmdQuit_Click()
 {
-    mnuExit_Click();
+    emit quitRequested();
 }
 
 void MainWindow::imgHelp_Click(int Index)
@@ -404,6 +349,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_reminder.stopTicking();
+    if (m_help)
+        m_help->close();
     event->accept();
 }
 
@@ -418,7 +365,6 @@ void MainWindow::hideWindow()
 void MainWindow::chooseColor(ColorSwatch *swatch, bool font)
 {
     QColorDialog dialog(this);
-    dialog.setOptions(s_colorDialogOptions);
     dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() != QDialog::Accepted)
         return;

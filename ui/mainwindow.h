@@ -1,10 +1,8 @@
 #pragma once
 
-#include "alertwindow.h"
 #include "helpwindow.h"
 #include "schedule.h"
 
-#include <QColorDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -18,54 +16,38 @@ class TimePicker;
 class WorkCheckBox;
 
 /// frmMain: the configuration window and the program's main window. It shows the live schedule
-/// and display options of a Reminder and hands every edit to it. It stays alive, shown or hidden,
-/// until mnuExit_Click.
+/// and display options of a Reminder, follows its loads and hands every edit to it. It stays
+/// alive, shown or hidden, until the program ends; closing it otherwise than by the user stops the
+/// Reminder's tick.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
     explicit MainWindow(Reminder &reminder, QWidget *parent = nullptr);
-    ~MainWindow() override;
 
     /// With a notification area the window has no taskbar button and hiding hides it; without
     /// one it keeps its taskbar button and hiding minimises it, so it can always be got back.
     /// Without a tray until told otherwise (the tray icon is the one that looks). When the tray
     /// goes, a hidden window comes back minimised; when it comes, a minimised window goes into it.
     void setTrayAvailable(bool available);
-    bool trayAvailable() const { return m_trayAvailable; }
     /// Shows the window with a taskbar button only where there is no tray to get it back from.
     void setVisible(bool visible) override;
 
-    /// Loads the stored schedule and display options and shows them, without writing them back.
-    void Form_Load();
-
-    /// Shows the alert, reusing one that is still open; returns without waiting for the user.
-    void GoToWork(qint16 IsItSaturday);
     /// Shows help topic iHelp modally over this window; returns when it has been closed.
     void CallHelp(qint16 iHelp);
 
-    AlertWindow *alertWindow() const { return m_alert; }
     HelpWindow *helpWindow() const { return m_help; }
     TimePicker *picker(int weekday) const;
     WorkCheckBox *checkBox(int weekday) const;
 
-    /// Options for the colour dialog; tests ask for Qt's own dialog.
-    static void setColorDialogOptions(QColorDialog::ColorDialogOptions options);
-
 signals:
-    /// Every window is closed; the program should end now.
+    /// "Quit" was pressed: the program should end.
     void quitRequested();
-    /// An edit could not be written; raised once for a run of failures.
-    void saveFailed(const QString &title, const QString &message);
-    /// What had failed to save is saved after all.
-    void saved(const QString &title, const QString &message);
 
 public slots:
-    void tmrTest_Timer();
     void mnuConfig_Click();
     /// Shows the window, restored and in front; unlike mnuConfig_Click it never hides it.
     void showInFront();
-    void mnuExit_Click();
     void cmdHide_Click();
     void cmdQuit_Click();
     void imgHelp_Click(int Index);
@@ -81,6 +63,8 @@ private:
     void createDisplayOptions(QGroupBox *fraDays);
     void createButtons();
     void applyWindowFlags();
+    /// Puts the model's values in the controls, without writing them back.
+    void showSettings();
     void hideWindow();
     void chooseColor(ColorSwatch *swatch, bool font);
 
@@ -90,10 +74,7 @@ private:
     QLineEdit *txtMessage = nullptr;
     ColorSwatch *lblFontColor = nullptr; ///< element 0, the swatch
     ColorSwatch *lblBackColor = nullptr; ///< element 0, the swatch
-    QPointer<AlertWindow> m_alert;
     QPointer<HelpWindow> m_help;
     bool m_trayAvailable = false;
     bool m_loading = false;
-
-    static QColorDialog::ColorDialogOptions s_colorDialogOptions;
 };

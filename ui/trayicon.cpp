@@ -58,18 +58,17 @@ bool statusNotifierHostPresent()
 
 TrayIcon::TrayIcon(QObject *parent)
     : QObject(parent)
-    , m_probe([this] { return lookForTray(); })
     , m_menu(std::make_unique<QMenu>())
 {
-    mnuPopUp = m_menu.get();
+    QMenu *mnuPopUp = m_menu.get();
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
     mnuPopUp->setTitle(QStringLiteral("Popup"));
 
-    mnuConfig = mnuPopUp->addAction(QStringLiteral("Configure"));
+    QAction *mnuConfig = mnuPopUp->addAction(QStringLiteral("Configure"));
     mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
     mnuPopUp->setDefaultAction(mnuConfig);
     mnuPopUp->addSeparator()->setObjectName(QStringLiteral("sep1"));
-    mnuExit = mnuPopUp->addAction(QStringLiteral("Exit"));
+    QAction *mnuExit = mnuPopUp->addAction(QStringLiteral("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
     connect(mnuConfig, &QAction::triggered, this, &TrayIcon::toggleRequested);
@@ -87,7 +86,7 @@ TrayIcon::TrayIcon(QObject *parent)
     } else {
         createIcon();
     }
-    m_trayAvailable = m_probe();
+    m_trayAvailable = lookForTray();
 }
 
 // The icon goes before its menu.
@@ -103,7 +102,7 @@ void TrayIcon::createIcon()
     m_icon->setToolTip(QString());
     // Handed to the platform, the menu is exported over D-Bus to StatusNotifierItem hosts, which
     // never pass the right click on, and is opened by Qt itself on an XEmbed tray.
-    m_icon->setContextMenu(mnuPopUp);
+    m_icon->setContextMenu(m_menu.get());
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
     if (m_showRequested)
         m_icon->show();
@@ -195,18 +194,12 @@ void TrayIcon::askForStatusNotifierHost()
 #endif
 }
 
-void TrayIcon::setAvailabilityProbe(std::function<bool()> probe)
-{
-    m_probe = std::move(probe);
-    m_trayAvailable = m_probe();
-}
-
 void TrayIcon::recheck()
 {
     // Also the fallback should the bus's word on the host be missed: one call per tick, and only
     // while there is no icon.
     askForStatusNotifierHost();
-    const bool available = m_probe();
+    const bool available = lookForTray();
     if (available == m_trayAvailable)
         return;
     m_trayAvailable = available;

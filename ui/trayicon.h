@@ -6,10 +6,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#include <functional>
 #include <memory>
 
-class QAction;
 class QMenu;
 
 /// Trayicon1: the program's icon in the notification area and its popup menu. It only states what
@@ -23,8 +21,6 @@ public:
 
     /// Whether the notification area was there at the last check.
     bool trayAvailable() const { return m_trayAvailable; }
-    /// Replaces how the notification area is looked for; tests stand in for a desktop's tray.
-    void setAvailabilityProbe(std::function<bool()> probe);
 
     void show();
     bool isVisible() const;
@@ -34,10 +30,6 @@ public:
 
     /// Null while the icon waits for a D-Bus tray to appear (see waitsForStatusNotifierHost).
     QSystemTrayIcon *icon() const { return m_icon.get(); }
-
-    QMenu *mnuPopUp = nullptr;
-    QAction *mnuConfig = nullptr;
-    QAction *mnuExit = nullptr;
 
 signals:
     void toggleRequested();
@@ -72,7 +64,6 @@ private:
     void askForStatusNotifierHost();
     void lookAgainSoon();
 
-    std::function<bool()> m_probe;
     bool m_trayAvailable = false;
     bool m_showRequested = false;
     bool m_hostAsked = false;
@@ -83,6 +74,7 @@ private:
     int m_lookAgainMs = 0;
     QElapsedTimer m_sinceTrigger;
     QIcon m_image;
+    /// mnuPopUp, with mnuConfig and mnuExit.
     std::unique_ptr<QMenu> m_menu;
     std::unique_ptr<QSystemTrayIcon> m_icon;
 };
