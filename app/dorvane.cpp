@@ -6,6 +6,7 @@
 #include "olepalette.h"
 #include "singleinstance.h"
 #include "unixsignals.h"
+#include "windowroles.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,8 +26,13 @@ Dorvane::Dorvane(SettingsStore &store, const Clock &clock, const UnixSignals *un
     QApplication::setWindowIcon(icon);
     // Every window uses Arial; as the application font it spares loading the desktop's default too.
     QApplication::setFont(Fonts::window());
+    WindowRoles::install();
 
     connect(&m_reminder, &Reminder::alertDue, this, &Dorvane::GoToWork);
+    connect(&m_reminder, &Reminder::alertMissed, this, &Dorvane::tellMissed);
+    // A check at once when the computer wakes: an alert passed over in its sleep comes now, not at
+    // the next tick.
+    connect(&m_wake, &WakeWatcher::woke, &m_reminder, &Reminder::tick);
     connect(&m_reminder, &Reminder::saveFailed, this, [this](const QString &title, const QString &message) {
         notify(title, message, true);
     });
@@ -136,4 +142,13 @@ void Dorvane::notify(const QString &title, const QString &message, bool failure)
     m_notice->setWindowTitle(title);
     m_notice->setText(message);
     m_notice->show();
+}
+
+void Dorvane::tellMissed(const QTime &time)
+{
+    const QString missed = QStringLiteral("%1 alert was missed while the computer was asleep or its clock changed.")
+                               .arg(alertTimeText(time, QLocale()));
+    std::fprintf(stderr, "Dorvane: the %s\n", qUtf8Printable(missed));
+    if (m_trayAvailable)
+        m_tray.showMessage(QStringLiteral("Dorvane"), QStringLiteral("The ") + missed, QSystemTrayIcon::Information);
 }

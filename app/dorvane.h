@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "reminder.h"
 #include "trayicon.h"
+#include "wakewatcher.h"
 
 #include <QMessageBox>
 #include <QObject>
@@ -54,11 +55,14 @@ private:
     /// A non-modal notice: a message from the icon where there is a tray, else one message box,
     /// whose news is replaced by the latest.
     void notify(const QString &title, const QString &message, bool failure);
+    /// A quiet word that today's alert was missed: on stderr, and from the icon where there is a tray.
+    void tellMissed(const QTime &time);
 
     CursorBlinkTimeout m_cursorBlink;
     Reminder m_reminder;
     TrayIcon m_tray;
     MainWindow m_window;
+    WakeWatcher m_wake;
     QPointer<AlertWindow> m_alert;
     QPointer<QMessageBox> m_notice;
     bool m_trayAvailable = false;

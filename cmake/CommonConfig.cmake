@@ -7,7 +7,8 @@ target_compile_definitions(dorvane_common INTERFACE
     QT_NO_URL_CAST_FROM_STRING
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QT_NO_FOREACH
-    QT_USE_QSTRINGBUILDER)
+    QT_USE_QSTRINGBUILDER
+    DORVANE_VERSION="${PROJECT_VERSION}")
 if(MSVC)
     target_compile_options(dorvane_common INTERFACE /W4 /permissive-)
 else()

@@ -13,3 +13,35 @@ std::optional<qint16> alarmDue(const QDateTime &now, const WeekSchedule &schedul
         return std::nullopt;
     return static_cast<qint16>(weekday == Saturday ? 1 : 0);
 }
+
+namespace {
+
+// The wall-clock reading alone, so that a daylight-saving jump is a jump here too.
+QDateTime wallClock(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+} // namespace
+
+std::optional<MissedAlarm> missedAlarm(const QDateTime &previousCheck, const QDateTime &now,
+                                       const WeekSchedule &schedule)
+{
+    if (!previousCheck.isValid() || !now.isValid())
+        return std::nullopt;
+    const int weekday = weekdayFromQt(now.date().dayOfWeek());
+    const DayEntry &today = schedule[weekday];
+    if (today.workFlag != WorkFlag::Checked)
+        return std::nullopt;
+    const QTime entry = OleDate::timeOfDay(today.alertTime);
+    const QDateTime due = wallClock(now.date(), QTime(entry.hour(), entry.minute()));
+    const QDateTime before = wallClock(previousCheck.date(), previousCheck.time());
+    const QDateTime after = wallClock(now.date(), now.time());
+    if (before >= due || after < due.addSecs(60))
+        return std::nullopt;
+    MissedAlarm missed;
+    missed.time = due.time();
+    missed.isItSaturday = static_cast<qint16>(weekday == Saturday ? 1 : 0);
+    missed.showLate = due.secsTo(after) <= kLateAlertSeconds;
+    return missed;
+}

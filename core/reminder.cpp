@@ -16,6 +16,7 @@ Reminder::Reminder(SettingsStore &store, const Clock &clock, QObject *parent)
     , m_saver(store)
     , m_clock(clock)
     , m_timer(this)
+    , m_lastCheck(clock.now())
 {
     m_timer.setObjectName(QStringLiteral("tmrTest"));
     m_timer.setInterval(kTickMilliseconds);
@@ -107,8 +108,18 @@ void Reminder::tick()
         m_saver.retry();
         noteProgress();
     }
-    if (const auto isItSaturday = alarmDue(m_clock.now(), m_settings.schedule))
+    const QDateTime now = m_clock.now();
+    if (const auto isItSaturday = alarmDue(now, m_settings.schedule))
         emit alertDue(*isItSaturday);
+    const auto missed = missedAlarm(m_lastCheck, now, m_settings.schedule);
+    m_lastCheck = now;
+    if (missed && m_caughtUpOn != now.date()) {
+        m_caughtUpOn = now.date();
+        if (missed->showLate)
+            emit alertDue(missed->isItSaturday);
+        else
+            emit alertMissed(missed->time);
+    }
     emit ticked();
 }
 

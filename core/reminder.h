@@ -39,7 +39,10 @@ public:
     SaveResult setBackColor(qint32 colour);
 
 public slots:
-    /// Retries what is pending, then runs the alarm rule on the values as they stand.
+    /// Retries what is pending, then runs the alarm rule on the values as they stand, and the
+    /// catch-up rule against the previous check: today's alert, passed over while no check ran,
+    /// is shown late or noted as missed, once a day. Also runs when the system says it woke or its
+    /// clock was set.
     void tick();
     void stopTicking() { m_timer.stop(); }
     /// The last chance to save at exit: retries what is pending and names on stderr every key
@@ -53,6 +56,8 @@ signals:
     void ticked();
     /// Today's alert is due now; IsItSaturday is 1 on a Saturday, else 0.
     void alertDue(qint16 IsItSaturday);
+    /// Today's alert at time (hour and minute) was passed over too long ago to be shown now.
+    void alertMissed(const QTime &time);
     /// An edit could not be saved. Raised once for a run of failures.
     void saveFailed(const QString &title, const QString &message);
     /// Everything that had failed to save is on disk after all.
@@ -68,5 +73,9 @@ private:
     const Clock &m_clock;
     Settings m_settings;
     QTimer m_timer;
+    /// The local date and time of the last check, at first of the construction.
+    QDateTime m_lastCheck;
+    /// The day of the last alert shown late or noted as missed.
+    QDate m_caughtUpOn;
     bool m_failureTold = false;
 };

@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QTest>
+#include <QTimeZone>
 
 using namespace TestSupport;
 
@@ -34,6 +35,8 @@ private slots:
     void rule_data();
     void rule();
     void everyDayAroundItsMinute();
+    void passedOverWhileNoCheckRan_data();
+    void passedOverWhileNoCheckRan();
 };
 
 void TestAlarmCheck::rule_data()
@@ -99,6 +102,61 @@ void TestAlarmCheck::everyDayAroundItsMinute()
     }
     for (int day = Sunday; day <= Saturday; ++day)
         QCOMPARE(fired[day], 2); // two ticks in each matching minute
+}
+
+void TestAlarmCheck::passedOverWhileNoCheckRan_data()
+{
+    QTest::addColumn<double>("entryTime");
+    QTest::addColumn<qint16>("workFlag");
+    QTest::addColumn<QDateTime>("previous");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("expected"); // "late N" (shown, IsItSaturday N), "missed", or "" for nothing
+
+    const QDate tuesday = dateOf(Tuesday);
+    auto at = [](QDate d, int h, int m, int s) { return QDateTime(d, QTime(h, m, s)); };
+    const double seven05 = oleTime(7, 5);
+    const qint16 on = WorkFlag::Checked;
+
+    QTest::newRow("a gap over the minute shows it late") << seven05 << on << at(tuesday, 7, 4, 43) << at(tuesday, 7, 6, 13) << u"late 0"_qs;
+    QTest::newRow("a gap that ends inside the minute leaves it to the alarm rule") << seven05 << on << at(tuesday, 7, 4, 43) << at(tuesday, 7, 5, 59) << QString();
+    QTest::newRow("a check inside the minute saw it") << seven05 << on << at(tuesday, 7, 5, 10) << at(tuesday, 7, 30, 0) << QString();
+    QTest::newRow("59 minutes late is still shown") << seven05 << on << at(tuesday, 7, 0, 0) << at(tuesday, 8, 4, 0) << u"late 0"_qs;
+    QTest::newRow("60 minutes late is still shown") << seven05 << on << at(tuesday, 7, 0, 0) << at(tuesday, 8, 5, 0) << u"late 0"_qs;
+    QTest::newRow("61 minutes late is only noted as missed") << seven05 << on << at(tuesday, 7, 0, 0) << at(tuesday, 8, 6, 0) << u"missed"_qs;
+    QTest::newRow("across midnight, today's minute counts") << oleTime(0, 1) << on << at(tuesday.addDays(-1), 23, 59, 50) << at(tuesday, 0, 3, 0) << u"late 0"_qs;
+    QTest::newRow("several days show only today's") << seven05 << on << at(tuesday.addDays(-3), 12, 0, 0) << at(tuesday, 7, 30, 0) << u"late 0"_qs;
+    QTest::newRow("several days before today's minute show nothing") << seven05 << on << at(tuesday.addDays(-3), 6, 0, 0) << at(tuesday, 6, 0, 0) << QString();
+    QTest::newRow("a clock set back shows nothing") << seven05 << on << at(tuesday, 9, 0, 0) << at(tuesday, 7, 10, 0) << QString();
+    QTest::newRow("a non-working day shows nothing") << seven05 << WorkFlag::Unchecked << at(tuesday, 7, 4, 43) << at(tuesday, 7, 6, 13) << QString();
+    QTest::newRow("a greyed day shows nothing") << seven05 << WorkFlag::Greyed << at(tuesday, 7, 4, 43) << at(tuesday, 7, 6, 13) << QString();
+    QTest::newRow("a Saturday still passes 1") << seven05 << on << at(dateOf(Saturday), 7, 0, 0) << at(dateOf(Saturday), 7, 20, 0) << u"late 1"_qs;
+    QTest::newRow("no check before, nothing to catch up") << seven05 << on << QDateTime() << at(tuesday, 7, 20, 0) << QString();
+
+    // 2027-03-14, a Sunday, 02:00 EST becomes 03:00 EDT: 2:30 never comes, and the tick after the
+    // jump, 30 s later, passes over it.
+    const QTimeZone newYork("America/New_York");
+    const QDateTime beforeJump(QDate(2027, 3, 14), QTime(1, 59, 50), newYork);
+    QTest::newRow("the minute the spring-forward hour skips is shown late")
+        << oleTime(2, 30) << on << beforeJump << beforeJump.addSecs(30) << u"late 0"_qs;
+}
+
+void TestAlarmCheck::passedOverWhileNoCheckRan()
+{
+    QFETCH(double, entryTime);
+    QFETCH(qint16, workFlag);
+    QFETCH(QDateTime, previous);
+    QFETCH(QDateTime, now);
+    QFETCH(QString, expected);
+    WeekSchedule week;
+    week[weekdayFromQt(now.date().dayOfWeek())] = {workFlag, entryTime};
+
+    const auto missed = missedAlarm(previous, now, week);
+    const QString got = !missed ? QString()
+        : missed->showLate      ? u"late %1"_qs.arg(missed->isItSaturday)
+                                : u"missed"_qs;
+    QCOMPARE(got, expected);
+    if (missed)
+        QCOMPARE(missed->time, OleDate::timeOfDay(entryTime));
 }
 
 QTEST_GUILESS_MAIN(TestAlarmCheck)

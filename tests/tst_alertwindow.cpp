@@ -2,6 +2,7 @@
 #include "programsupport.h"
 #include "twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,6 +170,14 @@ void TestAlertWindow::lookAndFocus()
     QVERIFY(alert->lblMain->wordWrap());
     QVERIFY(!alert->lblMain->autoFillBackground());
     QCOMPARE(alert->focusWidget(), alert->cmdOK);
+    // A screen reader announces an alert with its name, the message; the label speaks it too.
+    QCOMPARE(alert->windowTitle(), u"Form1"_qs);
+    const QString spoken = alert->lblMain->text();
+    QVERIFY(spoken.startsWith(u"Get ready for work because it is now 7:05 AM on Saturday."_qs));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(alert);
+    QCOMPARE(window->role(), QAccessible::AlertMessage);
+    QCOMPARE(window->text(QAccessible::Name), spoken);
+    QCOMPARE(QAccessible::queryAccessibleInterface(alert->lblMain)->text(QAccessible::Name), spoken);
 }
 
 void TestAlertWindow::colours_data()

@@ -93,12 +93,13 @@ void TestClockChanges::springForward()
     WeekSchedule week;
     for (int day = Sunday; day <= Saturday; ++day)
         week[day] = {WorkFlag::Checked, oleTime(7, 5)};
-    week[Sunday] = {WorkFlag::Checked, oleTime(2, 30)}; // inside the hour that is skipped
+    week[Sunday] = {WorkFlag::Checked, oleTime(2, 30)}; // inside the hour that is skipped: shown late
     week[Monday] = {WorkFlag::Checked, oleTime(3, 0)};  // the first minute after it
 
     const auto fired = runWeek(QDateTime(QDate(2027, 3, 13), QTime(0, 0)), week);
     std::map<Fired, int> expected = {
-        {{Saturday, u"2027-03-13 07:05"_qs}, 2}, {{Monday, u"2027-03-15 03:00"_qs}, 2},
+        {{Saturday, u"2027-03-13 07:05"_qs}, 2}, {{Sunday, u"2027-03-14 03:00"_qs}, 1},
+        {{Monday, u"2027-03-15 03:00"_qs}, 2},
         {{Tuesday, u"2027-03-16 07:05"_qs}, 2},  {{Wednesday, u"2027-03-17 07:05"_qs}, 2},
         {{Thursday, u"2027-03-18 07:05"_qs}, 2}, {{Friday, u"2027-03-19 07:05"_qs}, 2},
     };

@@ -140,22 +140,34 @@ void TestHelpWindow::topics()
 
 void TestHelpWindow::helpIconsOpenTheirTopics_data()
 {
-    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("element"); // -1: F1, with the focus on `focus`
+    QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("title");
-    QTest::newRow("the icon beside the message opens topic 0") << 0 << u"Help for variables in messages"_qs;
-    QTest::newRow("the icon in the times frame opens topic 1") << 1 << u"Help for inputting times"_qs;
+    QTest::newRow("the icon beside the message opens topic 0") << 0 << QString() << u"Help for variables in messages"_qs;
+    QTest::newRow("the icon in the times frame opens topic 1") << 1 << QString() << u"Help for inputting times"_qs;
+    QTest::newRow("F1 in the message opens topic 0") << -1 << u"txtMessage"_qs << u"Help for variables in messages"_qs;
+    QTest::newRow("F1 on a day's box opens topic 1") << -1 << u"chkFriday"_qs << u"Help for inputting times"_qs;
+    QTest::newRow("F1 outside both frames opens topic 1") << -1 << u"cmdQuit"_qs << u"Help for inputting times"_qs;
 }
 
 void TestHelpWindow::helpIconsOpenTheirTopics()
 {
     QFETCH(int, element);
+    QFETCH(QString, focus);
     QFETCH(QString, title);
 
     Fixture f;
     f.w.show();
     Seen seen;
     whenHelpOpens(seen);
-    QTest::mouseClick(f.w.findChild<QLabel *>(u"imgHelp_%1"_qs.arg(element)), Qt::LeftButton);
+    if (element >= 0) {
+        QTest::mouseClick(f.w.findChild<QLabel *>(u"imgHelp_%1"_qs.arg(element)), Qt::LeftButton);
+    } else {
+        QApplication::setActiveWindow(&f.w);
+        QVERIFY(QTest::qWaitForWindowActive(&f.w));
+        f.w.findChild<QWidget *>(focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    }
     QVERIFY(seen.open);
     QCOMPARE(seen.title, title);
 }

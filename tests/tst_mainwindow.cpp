@@ -8,6 +8,7 @@
 #include "timepicker.h"
 #include "workcheckbox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -321,6 +322,10 @@ void TestMainWindow::everyControlIsNamedForScreenReaders()
     QCOMPARE(reachable, 7 + 7 + 1 + 2 + 2 + 2 + 2); // pickers, boxes, message, colours, help icons, buttons
     QCOMPARE(w.picker(Sunday)->accessibleName(), u"Sunday alert time"_qs);
     QCOMPARE(w.checkBox(Sunday)->accessibleName(), u"Work on Sunday"_qs);
+    // A window, as a screen reader presents one, not a nameless filler.
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&w);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), u"Dorvane: Configuration"_qs);
 }
 
 void TestMainWindow::timerRunsFromCreation()
@@ -565,7 +570,7 @@ void TestMainWindow::failingFirstStartWriteIsReported()
 void TestMainWindow::colourChoice_data()
 {
     QTest::addColumn<bool>("font");
-    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("element"); // 2: the key
     QTest::addColumn<QColor>("chosen");
     QTest::addColumn<QString>("expected");
 
@@ -576,6 +581,9 @@ void TestMainWindow::colourChoice_data()
         << false << 1 << QColor(0x12, 0x34, 0x56) << QString::number(0x563412);
     QTest::newRow("cancel from the font swatch changes nothing") << true << 0 << QColor() << kMissing;
     QTest::newRow("cancel from the background caption changes nothing") << false << 1 << QColor() << kMissing;
+    QTest::newRow("Alt+F chooses the font colour from the keyboard") << true << 2 << QColor(Qt::red) << u"255"_qs;
+    QTest::newRow("Alt+B chooses the background colour from the keyboard") << false << 2 << QColor(Qt::white)
+                                                                            << u"16777215"_qs;
 }
 
 void TestMainWindow::colourChoice()
@@ -602,7 +610,14 @@ void TestMainWindow::colourChoice()
         chooseInDialog(chosen);
     else
         cancelDialog();
-    QTest::mouseClick(pair[static_cast<size_t>(element)], Qt::LeftButton);
+    if (element == 2) {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, font ? Qt::Key_F : Qt::Key_B, Qt::AltModifier);
+    } else {
+        QTest::mouseClick(pair[static_cast<size_t>(element)], Qt::LeftButton);
+    }
 
     QCOMPARE(stored(key), expected);
     if (chosen.isValid()) {

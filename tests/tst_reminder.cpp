@@ -53,6 +53,8 @@ private slots:
     void editWritesItsOneKeyAtOnce();
     void eachKeyFillsAFieldOfItsOwn();
     void tickAlertsOnTheValuesAsTheyStand();
+    void tickCatchesUpOnceADay_data();
+    void tickCatchesUpOnceADay();
 };
 
 void TestReminder::editWritesItsOneKeyAtOnce_data()
@@ -147,6 +149,45 @@ void TestReminder::tickAlertsOnTheValuesAsTheyStand()
     clock.advance(60);
     reminder.tick();
     QCOMPARE(alerts.count(), 1);
+}
+
+void TestReminder::tickCatchesUpOnceADay_data()
+{
+    QTest::addColumn<QList<QTime>>("checks"); // after the construction at 07:04:43
+    QTest::addColumn<int>("alerts");
+    QTest::addColumn<int>("missed");
+
+    QTest::newRow("woken after the minute, the alert comes once")
+        << QList<QTime>{QTime(7, 6, 13), QTime(7, 6, 43), QTime(7, 7, 13)} << 1 << 0;
+    QTest::newRow("woken two hours later, one notice and no alert")
+        << QList<QTime>{QTime(9, 6, 13), QTime(9, 6, 43)} << 0 << 1;
+    QTest::newRow("a second gap over the minute the same day shows nothing more")
+        << QList<QTime>{QTime(7, 6, 13), QTime(7, 0, 0), QTime(7, 10, 0)} << 1 << 0;
+    QTest::newRow("ticks on time alert twice in the minute, with nothing to catch up")
+        << QList<QTime>{QTime(7, 5, 13), QTime(7, 5, 43), QTime(7, 6, 13)} << 2 << 0;
+}
+
+void TestReminder::tickCatchesUpOnceADay()
+{
+    QFETCH(QList<QTime>, checks);
+    QFETCH(int, alerts);
+    QFETCH(int, missed);
+    writeStoreFile("[Options]\nTuesdayTime=7:05:00 AM\nWorkTuesday=1\n");
+    SettingsStore store = testStore();
+    const QDate tuesday(2026, 12, 8);
+    FakeClock clock(QDateTime(tuesday, QTime(7, 4, 43)));
+    Reminder reminder(store, clock);
+    reminder.load();
+    QSignalSpy due(&reminder, &Reminder::alertDue);
+    QSignalSpy passed(&reminder, &Reminder::alertMissed);
+    for (const QTime &check : checks) {
+        clock.set(QDateTime(tuesday, check));
+        reminder.tick();
+    }
+    QCOMPARE(due.count(), alerts);
+    QCOMPARE(passed.count(), missed);
+    if (missed)
+        QCOMPARE(passed.at(0).at(0).toTime(), QTime(7, 5));
 }
 
 QTEST_GUILESS_MAIN(TestReminder)

@@ -30,7 +30,6 @@ AlertWindow::AlertWindow(QWidget *parent)
     lblMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMain->setFont(Fonts::alertMessage());
     lblMain->setAutoFillBackground(false);
-    lblMain->setAccessibleName(QStringLiteral("Alert message"));
 
     // Created after the label, so it is drawn above it and stays clickable where they overlap.
     cmdOK = new QPushButton(QStringLiteral("Ok... I'll get ready now"), this);
@@ -70,6 +69,8 @@ void AlertWindow::setColors(const QColor &background, const QColor &text)
 void AlertWindow::setText(const QString &text)
 {
     lblMain->setMessage(text);
+    // What a screen reader announces when the alert appears; the label speaks its text too.
+    setAccessibleName(lblMain->text());
 }
 
 QString AlertWindow::text() const

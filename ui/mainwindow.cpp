@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <cmath>
 #include <limits>
@@ -170,7 +171,9 @@ QGroupBox *MainWindow::createDays()
                 [this, day, picker] { m_reminder.setAlertTime(day, picker->value()); });
         m_pickers[i]
             = speak(picker, QStringLiteral("%1 alert time").arg(name),
-                    QStringLiteral("The time of the alert on %1; only the hour and the minute count.").arg(name));
+                    QStringLiteral("The time of the alert on %1; only the hour and the minute count. F1: help on "
+                                   "inputting times.")
+                        .arg(name));
 
         auto *box = Twips::place(new WorkCheckBox(fraDays), QStringLiteral("chk") + name, 1830,
                                  row.pickerTop + kCheckBoxDrop, 225, 210);
@@ -194,26 +197,35 @@ void MainWindow::createDisplayOptions(QGroupBox *fraDays)
         auto *icon
             = Twips::place(new ClickableLabel(parent), QStringLiteral("imgHelp_%1").arg(index), left, top, 180, 180);
         icon->setPixmap(helpIcon);
-        speak(icon, QStringLiteral("Help on ") + topic, QStringLiteral("Opens the help on ") + topic + u'.');
+        speak(icon, QStringLiteral("Help on ") + topic,
+              QStringLiteral("Opens the help on ") + topic + QStringLiteral("; so does F1 in its frame."));
         connect(icon, &ClickableLabel::clicked, this, [this, index] { imgHelp_Click(index); });
     };
     makeIcon(0, Frame1, 1560, 240, QStringLiteral("variables in messages"));
     makeIcon(1, fraDays, 1170, 30, QStringLiteral("inputting times"));
+    // The icons take no focus, which would change the Tab order: F1 opens the help of the frame
+    // that holds the focus, and outside both frames the help on inputting times.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this, Frame1] {
+        const QWidget *focus = focusWidget();
+        imgHelp_Click(focus && Frame1->isAncestorOf(focus) ? 0 : 1);
+    });
 
     txtMessage = Twips::place(new QLineEdit(QStringLiteral("Go to work because it's %time% on %day%."), Frame1),
                               QStringLiteral("txtMessage"), 90, 510, 4365, 315);
     txtMessage->setMaxLength(std::numeric_limits<int>::max());
     speak(txtMessage, QStringLiteral("Message to display"),
-          QStringLiteral("The alert's message; %day%, %time% and %date% become the weekday, the time and the date."));
+          QStringLiteral("The alert's message; %day%, %time% and %date% become the weekday, the time and the date. "
+                         "F1: help on the variables."));
     connect(txtMessage, &QLineEdit::textChanged, this, [this](const QString &) {
         if (!m_loading)
             m_reminder.setMessage(txtMessage->text());
     });
 
-    // Each colour is a swatch (element 0) and its caption (element 1); a click on either chooses.
+    // Each colour is a swatch (element 0) and its caption (element 1); a click on either chooses,
+    // and so does a key, as neither takes the focus.
     const auto makePair = [&](const QString &name, const QString &text, qint32 designColor, int swatchTop,
                               int captionTop, int captionWidth, void (MainWindow::*handler)(int),
-                              const QString &description) {
+                              const QKeySequence &key, const QString &description) {
         auto *swatch = Twips::place(new ColorSwatch(Frame1), name + QStringLiteral("_0"), 120, swatchTop, 285, 285);
         swatch->setOleColor(designColor);
         auto *label
@@ -223,14 +235,16 @@ void MainWindow::createDisplayOptions(QGroupBox *fraDays)
         speak(label, text, description);
         connect(swatch, &ColorSwatch::clicked, this, [this, handler] { (this->*handler)(0); });
         connect(label, &ColorSwatch::clicked, this, [this, handler] { (this->*handler)(1); });
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this, handler] { (this->*handler)(0); });
         return swatch;
     };
     lblFontColor = makePair(QStringLiteral("lblFontColor"), QStringLiteral("Font Color"), OleColor::kBlack, 870, 907,
-                            735, &MainWindow::lblFontColor_Click,
-                            QStringLiteral("The colour of the alert's text; click to choose another."));
+                            735, &MainWindow::lblFontColor_Click, QKeySequence(Qt::ALT | Qt::Key_F),
+                            QStringLiteral("The colour of the alert's text; click it, or press Alt+F, to choose another."));
     lblBackColor = makePair(QStringLiteral("lblBackColor"), QStringLiteral("Background Color"), OleColor::kButtonFace,
-                            1200, 1230, 1290, &MainWindow::lblBackColor_Click,
-                            QStringLiteral("The colour behind the alert's text; click to choose another."));
+                            1200, 1230, 1290, &MainWindow::lblBackColor_Click, QKeySequence(Qt::ALT | Qt::Key_B),
+                            QStringLiteral("The colour behind the alert's text; click it, or press Alt+B, to choose "
+                                           "another."));
 }
 
 void MainWindow::createButtons()
