@@ -110,6 +110,12 @@ set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${_dorvane_end_running}
     SetShellVarContext all
 ")
 
-# cmake/NSIS.template.in makes the installer a 64-bit program.
-list(APPEND CMAKE_MODULE_PATH "${CMAKE_CURRENT_LIST_DIR}")
+# makensis otherwise writes a 32-bit installer, which a Windows or Wine without 32-bit support
+# cannot start. CPack puts its own option sign (- or /) in front, joins the arguments into one
+# command line and splits that at spaces, quotes only counting at the start of an argument: hence
+# the escaped spaces.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS [[XUnicode\ true]] [[XTarget\ amd64-unicode]])
+if(CMAKE_VERSION VERSION_LESS 3.25)
+    message(WARNING "CPack before CMake 3.25 passes no options to makensis: the installer will be a 32-bit program")
+endif()
 include(CPack)
