@@ -24,6 +24,8 @@ for tool in Xvfb openbox trayer xdotool xwininfo import "$WINE64" "$WINESERVER" 
 done
 [ -n "$INSTALLER" ] && [ -f "$INSTALLER" ] || { echo "installer.sh: no installer at '${INSTALLER}'"; exit 1; }
 INSTALLER=$(realpath "$INSTALLER")
+# The version, from the installer's name as CPack writes it: Dorvane-<version>-win64.exe.
+VERSION=$(basename "$INSTALLER" | sed -n 's/^Dorvane-\(.*\)-win64\.exe$/\1/p')
 
 # Wine keeps out of the real home: menu entries for the shortcuts would otherwise land there.
 export HOME="$WORK/home"
@@ -91,11 +93,11 @@ fi
 ENTRY=$(W reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r' | grep -i '\\Dorvane' | head -n 1)
 name=$(reg_value "$ENTRY" DisplayName) version=$(reg_value "$ENTRY" DisplayVersion)
 publisher=$(reg_value "$ENTRY" Publisher) icon=$(reg_value "$ENTRY" DisplayIcon) uninst=$(reg_value "$ENTRY" UninstallString)
-if [ "$name" = Dorvane ] && [ "$version" = 1.00 ] && [ -n "$publisher" ] && [ "$icon" = "$EXE" ] &&
+if [ "$name" = Dorvane ] && [ -n "$VERSION" ] && [ "$version" = "$VERSION" ] && [ -n "$publisher" ] && [ "$icon" = "$EXE" ] &&
   [ "$uninst" = "\"C:\\Program Files\\Dorvane\\Uninstall.exe\"" ]; then
   step PASS "Apps & features entry: $name $version by $publisher, icon of Dorvane.exe, uninstaller"
 else
-  step FAIL "Apps & features entry" "key '${ENTRY}': name '$name', version '$version', publisher '$publisher', icon '$icon', uninstall '$uninst'"
+  step FAIL "Apps & features entry" "key '${ENTRY}': name '$name', version '$version' (installer's: '$VERSION'), publisher '$publisher', icon '$icon', uninstall '$uninst'"
 fi
 
 # --- the installed program ---
