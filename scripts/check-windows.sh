@@ -76,11 +76,16 @@ wait
 for f in "${sources[@]}"; do cat "$work/${f//\//_}.out"; done
 failed=$(find "$work" -maxdepth 1 -name 'failed.*' | wc -l)
 
-# The icon and version record that the Windows build links in.
-if x86_64-w64-mingw32-windres -I resources resources/dorvane.rc -O coff -o "$work/dorvane.res.o" 2>"$work/windres.log"; then
-    echo "ok   resources/dorvane.rc"
+# The icon and version record that the Windows build links in, with the values CMake fills in
+# standing for themselves here.
+sed -e "s|@CMAKE_CURRENT_SOURCE_DIR@|$PWD/resources|" -e 's|@DORVANE_RC_VERSION@|1,0,0,0|' \
+    -e 's|@PROJECT_VERSION@|1.0|' resources/dorvane.rc.in >"$work/dorvane.rc"
+if ! grep -q '@[A-Z_]*@' "$work/dorvane.rc" &&
+    x86_64-w64-mingw32-windres "$work/dorvane.rc" -O coff -o "$work/dorvane.res.o" 2>"$work/windres.log"; then
+    echo "ok   resources/dorvane.rc.in"
 else
-    echo "FAIL resources/dorvane.rc"
+    echo "FAIL resources/dorvane.rc.in"
+    grep '@[A-Z_]*@' "$work/dorvane.rc" >>"$work/windres.log"
     cat "$work/windres.log"
     failed=$((failed + 1))
 fi

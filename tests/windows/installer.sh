@@ -7,8 +7,11 @@
 # reaches the registry; with the window hidden, a second start shows it and exits 0; a cancelled logoff leaves it
 # running; the alert comes at its minute and covers the screen; the end of the session
 # (wineboot -e) ends it with status 0, the edit kept, and the next session starts it again through
-# the Startup shortcut; the uninstaller ends that copy and removes every installed file
-# and both shortcuts, and leaves the settings.
+# the Startup shortcut; a silent reinstall ends that copy and starts it again, its settings kept;
+# the uninstaller ends that copy and removes every installed file and both shortcuts, and leaves
+# the settings; a silent first installation starts nothing; and an uninstaller that runs as the
+# first program of a new session, while the Startup shortcut starts Dorvane, still leaves no file
+# and no running copy.
 # Usage: bash tests/windows/installer.sh path/to/Dorvane-<version>-win64.exe
 # One PASS/FAIL line per step; exit 0 when all pass, 1 when any fails, 77 (skipped) when Wine, the
 # MinGW C compiler or an X tool is missing.
@@ -24,6 +27,8 @@ for tool in Xvfb openbox trayer xdotool xwininfo import "$WINE64" "$WINESERVER" 
 done
 [ -n "$INSTALLER" ] && [ -f "$INSTALLER" ] || { echo "installer.sh: no installer at '${INSTALLER}'"; exit 1; }
 INSTALLER=$(realpath "$INSTALLER")
+# The version, from the installer's name as CPack writes it: Dorvane-<version>-win64.exe.
+VERSION=$(basename "$INSTALLER" | sed -n 's/^Dorvane-\(.*\)-win64\.exe$/\1/p')
 
 # Wine keeps out of the real home: menu entries for the shortcuts would otherwise land there.
 export HOME="$WORK/home"
@@ -37,6 +42,16 @@ wine_cleanup() {
 trap wine_cleanup EXIT
 
 W() { "$WINE64" "$@"; }
+# The running processes of the installed Dorvane.exe in this prefix; Explorer, which may name it
+# as its argument, is not one.
+dorvane_pids() {
+  local p
+  for p in $(pgrep -f 'Program Files.Dorvane.Dorvane\.exe' 2>/dev/null); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+    [ "$(tr '\0' '\n' <"/proc/$p/cmdline" 2>/dev/null | head -n 1 | tr -d '"' | tr 'A-Z' 'a-z')" = \
+      'c:\program files\dorvane\dorvane.exe' ] && echo "$p"
+  done
+}
 # The text of one value, or nothing.
 reg_value() { W reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
 OPTIONS='HKCU\Software\Dorvane\Dorvane\Options'
@@ -65,6 +80,10 @@ if W "$INSTALLER" /S >"$WORK/install.log" 2>&1 && timeout 60 "$WINESERVER" -w; t
 else
   step FAIL "the installer runs silently (/S) and ends with status 0" "$(tail -3 "$WORK/install.log")"
 fi
+# A packaging tool's silent installation must not open a window.
+running=$(dorvane_pids)
+[ -z "$running" ] && step PASS "a silent first installation starts no Dorvane" \
+  || step FAIL "a silent first installation starts no Dorvane" "running: $running"
 ( cd "$INSTDIR" 2>/dev/null && find . -type f | sed 's|^\./||' | sort ) >"$WORK/installed.txt"
 missing=""
 for f in Dorvane.exe Uninstall.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll Qt6Core.dll Qt6Gui.dll \
@@ -91,11 +110,11 @@ fi
 ENTRY=$(W reg query "$UNINSTALL_KEY" 2>/dev/null | tr -d '\r' | grep -i '\\Dorvane' | head -n 1)
 name=$(reg_value "$ENTRY" DisplayName) version=$(reg_value "$ENTRY" DisplayVersion)
 publisher=$(reg_value "$ENTRY" Publisher) icon=$(reg_value "$ENTRY" DisplayIcon) uninst=$(reg_value "$ENTRY" UninstallString)
-if [ "$name" = Dorvane ] && [ "$version" = 1.00 ] && [ -n "$publisher" ] && [ "$icon" = "$EXE" ] &&
+if [ "$name" = Dorvane ] && [ -n "$VERSION" ] && [ "$version" = "$VERSION" ] && [ -n "$publisher" ] && [ "$icon" = "$EXE" ] &&
   [ "$uninst" = "\"C:\\Program Files\\Dorvane\\Uninstall.exe\"" ]; then
   step PASS "Apps & features entry: $name $version by $publisher, icon of Dorvane.exe, uninstaller"
 else
-  step FAIL "Apps & features entry" "key '${ENTRY}': name '$name', version '$version', publisher '$publisher', icon '$icon', uninstall '$uninst'"
+  step FAIL "Apps & features entry" "key '${ENTRY}': name '$name', version '$version' (installer's: '$VERSION'), publisher '$publisher', icon '$icon', uninstall '$uninst'"
 fi
 
 # --- the installed program ---
@@ -234,6 +253,33 @@ for _ in $(seq 120); do CONFIG=$(config_window); [ -n "$CONFIG" ] && break; slee
 [ -n "$CONFIG" ] && step PASS "the next session starts Dorvane again through the Startup shortcut" \
   || step FAIL "the next session starts Dorvane through the Startup shortcut" "no window '$TITLE'"
 
+# --- a silent reinstall over that running copy ---
+# It ends the copy as a logoff does and starts it again, as the user: exactly one Dorvane runs,
+# another process than before, with the settings as they were.
+before=$(dorvane_pids)
+W reg query "$OPTIONS" 2>&1 | tr -d '\r' | sort >"$WORK/settings-before.txt"
+REINSTALL_START=$(date +%s)
+W "$INSTALLER" /S >"$WORK/reinstall.log" 2>&1
+reinstall=$?
+after= CONFIG=
+for _ in $(seq 120); do
+  after=$(dorvane_pids) CONFIG=$(config_window)
+  [ -n "$after" ] && [ "$after" != "$before" ] && [ -n "$CONFIG" ] && [ "$(wc -l <<<"$after")" = 1 ] && break
+  sleep 0.25
+done
+sleep 1
+after=$(dorvane_pids)
+W reg query "$OPTIONS" 2>&1 | tr -d '\r' | sort >"$WORK/settings-after.txt"
+( cd "$INSTDIR" 2>/dev/null && find . -type f | sed 's|^\./||' | sort ) >"$WORK/reinstalled.txt"
+if [ "$reinstall" = 0 ] && [ -n "$before" ] && [ -n "$after" ] && [ "$(wc -l <<<"$after")" = 1 ] &&
+  ! grep -qxF "$after" <<<"$before" && [ -n "$CONFIG" ] && cmp -s "$WORK/installed.txt" "$WORK/reinstalled.txt" &&
+  cmp -s "$WORK/settings-before.txt" "$WORK/settings-after.txt" && grep -q "Work$OTHER" "$WORK/settings-after.txt"; then
+  step PASS "a silent reinstall over the running Dorvane ends it and starts it again ($(($(date +%s) - REINSTALL_START)) s): one copy runs, its window maps, settings and files as before"
+else
+  step FAIL "a silent reinstall over the running Dorvane leaves exactly one copy running, with its settings" \
+    "status $reinstall; before: $(echo $before); after: $(echo $after); window: ${CONFIG:-none}; files: $(diff "$WORK/installed.txt" "$WORK/reinstalled.txt" | tr '\n' ' '); settings: $(diff "$WORK/settings-before.txt" "$WORK/settings-after.txt" | tr '\n' ' ')"
+fi
+
 # --- removal, while that copy runs ---
 W 'C:\Program Files\Dorvane\Uninstall.exe' /S >"$WORK/uninstall.log" 2>&1
 # The uninstaller runs on from a copy of itself in the temporary folder.
@@ -260,6 +306,26 @@ if [ "$(reg_value "$OPTIONS" "Work$OTHER")" = 0 ] && [ "$(reg_value "$OPTIONS" "
   step PASS "the user's settings stay in $OPTIONS"
 else
   step FAIL "the user's settings stay" "$(W reg query "$OPTIONS" 2>&1 | tr -d '\r' | tr '\n' ' ')"
+fi
+
+# --- removal at the start of a session ---
+# The uninstaller is the first program of a new session, while the session's Startup shortcut
+# starts Dorvane, whose window does not exist yet.
+W "$INSTALLER" /S >"$WORK/install-again.log" 2>&1 && timeout 60 "$WINESERVER" -w
+( while :; do dorvane_pids; sleep 0.1; done >"$WORK/session-copies.txt" ) &
+WATCH=$!
+W wineboot -e >/dev/null 2>&1
+W 'C:\Program Files\Dorvane\Uninstall.exe' /S >"$WORK/uninstall-at-logon.log" 2>&1
+timeout 60 "$WINESERVER" -w
+kill "$WATCH" 2>/dev/null; wait "$WATCH" 2>/dev/null
+started=$(sort -u "$WORK/session-copies.txt" | paste -sd " ")
+running=$(dorvane_pids)
+left=$( [ -d "$INSTDIR" ] && cd "$INSTDIR" && find . | sed 's|^\./||' | tr '\n' ' ')
+if [ -n "$started" ] && [ -z "$running" ] && [ ! -e "$INSTDIR" ]; then
+  step PASS "an uninstaller run right after wineboot -e, as the Startup shortcut starts Dorvane (process $started), ends it and leaves no file"
+else
+  step FAIL "an uninstaller run at the start of a session ends the Dorvane that the session starts and leaves no file" \
+    "started by the session: ${started:-none}; still running: ${running:-none}; left: ${left:-nothing}"
 fi
 
 echo "installer.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
