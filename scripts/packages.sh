@@ -10,9 +10,11 @@ missing_packages() {
 }
 
 ensure_packages() {
-    local missing
-    mapfile -t missing < <(missing_packages "$@")
-    [ ${#missing[@]} -eq 0 ] && return 0
+    local list missing
+    # Not from a process substitution, which can outlive an exec that follows (footprint.sh's).
+    list=$(missing_packages "$@")
+    [ -z "$list" ] && return 0
+    mapfile -t missing <<<"$list"
 
     echo "Installing: ${missing[*]}"
     local as_root=()
@@ -72,8 +74,8 @@ need_packages() {
         all+=("${packages[@]}")
         unset -n packages
     done
-    mapfile -t missing < <(missing_packages "${all[@]}")
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "$(basename "$0"): skipped, not installed: ${missing[*]} (scripts/packages.sh: $*)"
+    missing=$(missing_packages "${all[@]}")
+    [ -z "$missing" ] && return 0
+    echo "$(basename "$0"): skipped, not installed: ${missing//$'\n'/ } (scripts/packages.sh: $*)"
     exit 77
 }
