@@ -3,11 +3,11 @@
 # the installed Qt headers. Nothing is linked: this catches POSIX headers and calls that are not
 # guarded, not a full Windows build.
 #   scripts/check-windows.sh 'DEFINITION;...'
-# The definitions are those every target of the project compiles with; the windows_syntax test
-# passes them from CMake (ctest --test-dir build -R windows_syntax).
+# The definitions are the program's, as its build gives them; the windows_syntax test passes them
+# (ctest --test-dir build -R windows_syntax).
 set -euo pipefail
 [ $# = 1 ] || { sed -n '2,7p' "$0" >&2; exit 2; }
-IFS=';' read -ra common <<<"$1"
+IFS=';' read -ra program <<<"$1"
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 ensure_packages "${WINDOWS_CHECK_PACKAGES[@]}" qt6-base-dev || exit 77
@@ -31,8 +31,8 @@ done
 
 includes=(-I"$work/posix-only" -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" -I"$qt/QtWidgets" -I"$qt/QtTest"
           -Icore -Iui -Iapp -Itests -Ifuzz -I"$work")
-# Besides those, the Qt modules' own, and the Windows names of the programs that the tests start.
-defines=(-DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_TESTLIB_LIB "${common[@]/#/-D}"
+# Besides those, the Qt modules' that the tests use, and the Windows names of the programs they start.
+defines=(-DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_TESTLIB_LIB "${program[@]/#/-D}"
          -DEDITDRIVER='"editdriver.exe"' -DDORVANE_EXE='"Dorvane.exe"' -DSTOREWRITER='"storewriter.exe"')
 
 sources=()
