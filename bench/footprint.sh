@@ -10,8 +10,8 @@
 # Builds dorvane, floor and bench_core in build-dir (default: build-bench, a Release build).
 # Environment: STARTUP_RUNS (5), SETTLE_SECONDS (10), RSS_STARTS (1: starts whose memory is averaged),
 # IDLE_SECONDS (60, for each of the two idle phases: window shown, then hidden to the tray),
-# BENCH_DISPLAY (:97),
 # BENCH_DBUS (1: run under a D-Bus session bus, as on a real desktop; 0: without one).
+# The desktop is the one the desktop checks start (tests/desktop/lib.sh), on a display Xvfb finds free.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,7 +20,6 @@ runs=${STARTUP_RUNS:-5}
 settle=${SETTLE_SECONDS:-10}
 rss_starts=${RSS_STARTS:-1}
 idle=${IDLE_SECONDS:-60}
-display=${BENCH_DISPLAY:-:97}
 with_dbus=${BENCH_DBUS:-1}
 
 . "$root/scripts/packages.sh"
@@ -36,42 +35,10 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
 fi
 cmake --build "$build" -j2 --target dorvane floor bench_core >/dev/null
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local i
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits up to $1 seconds for the rest of the line to succeed.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
-
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdpyinfo || { echo "Xvfb did not start on $display" >&2; exit 1; }
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK
-trayer --edge top --align right --widthtype request --height 24 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdotool search --classname trayer || { echo "trayer did not start" >&2; exit 1; }
+SCREEN_W=1280 SCREEN_H=800 ACC_NO_TRAY=1
+source "$root/tests/desktop/lib.sh"
+acc_display
+acc_tray --edge top --align right --widthtype request --height 24 || fail "trayer did not start"
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 
@@ -82,11 +49,11 @@ start_program() {
     shift 3
     local t0 pid
     t0=$(now_us)
-    XDG_CONFIG_HOME=$config "$binary" "$@" >>"$work/programs.log" 2>&1 &
+    XDG_CONFIG_HOME=$config "$binary" "$@" >>"$WORK/programs.log" 2>&1 &
     pid=$!
     local deadline=$((SECONDS + 20))
     until xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "$binary ended during start-up" >&2; cat "$work/programs.log" >&2; exit 1; }
+        kill -0 "$pid" 2>/dev/null || { echo "$binary ended during start-up" >&2; cat "$WORK/programs.log" >&2; exit 1; }
         ((SECONDS < deadline)) || { echo "no window \"$title\" from $binary" >&2; exit 1; }
     done
     echo "$pid $(($(now_us) - t0))"
@@ -115,7 +82,7 @@ declare -A result
 measure() {
     local name=$1 title=$2 with_idle=$3
     shift 3
-    local config=$work/$name-config
+    local config=$WORK/$name-config
     mkdir -p "$config"
     # The first start fills the caches and, for Dorvane, writes the default message: not counted.
     local out pid us total=0 i
@@ -153,8 +120,7 @@ measure() {
     local window
     window=$(xdotool search --onlyvisible --name "^${title}\$" | head -1)
     xdotool windowactivate --sync "$window" key Escape
-    wait_for 5 bash -c "! xdotool search --onlyvisible --name '^${title}\$'" ||
-        { echo "Esc did not hide \"$title\"" >&2; exit 1; }
+    wait_gone "^$title\$" 5 || fail "Esc did not hide \"$title\""
     sleep 2 # the repaints and X replies that follow hiding are not idling
     idle_phase "$name" tray "$pid"
     stop_program "$pid"
@@ -164,19 +130,19 @@ measure() {
 # thread that came or went in between counts from zero.
 idle_phase() {
     local name=$1 phase=$2 pid=$3
-    thread_counters "$pid" >"$work/before"
+    thread_counters "$pid" >"$WORK/before"
     sleep "$idle"
-    thread_counters "$pid" >"$work/after"
+    thread_counters "$pid" >"$WORK/after"
     awk -v idle="$idle" -v label="$name, $phase" '
         NR == FNR { sw[$1] = $3; cpu[$1] = $4; next }
         { dsw = $3 - sw[$1]; dcpu = $4 - cpu[$1]; tsw += dsw; tcpu += dcpu
           printf "    %-16s %-18s %7.1f wake-ups/min %8.4f s CPU\n", label, $2, dsw * 60 / idle, dcpu / 1e9 }
         END { printf "TOTAL %.1f %.4f\n", tsw * 60 / idle, tcpu / 1e9 }' \
-        "$work/before" "$work/after" >"$work/$name.$phase.threads"
-    read -r _ "result[$name.$phase.wakeups]" "result[$name.$phase.cpu_s]" < <(grep '^TOTAL' "$work/$name.$phase.threads")
+        "$WORK/before" "$WORK/after" >"$WORK/$name.$phase.threads"
+    read -r _ "result[$name.$phase.wakeups]" "result[$name.$phase.cpu_s]" < <(grep '^TOTAL' "$WORK/$name.$phase.threads")
 }
 
-echo "Measuring on $display (openbox, trayer$([[ -n ${FOOTPRINT_IN_BUS:-} ]] && echo ", D-Bus session bus"))," \
+echo "Measuring on $DISPLAY (openbox, trayer$([[ -n ${FOOTPRINT_IN_BUS:-} ]] && echo ", D-Bus session bus"))," \
     "$runs start-ups each, memory over $rss_starts start(s) settling ${settle} s, idling ${idle} s shown and ${idle} s in the tray ..."
 measure floor "Floor: Configuration" 1 "$build/bench/floor"
 measure text "Floor: Configuration" 0 "$build/bench/floor" --text
@@ -214,4 +180,4 @@ row "keystroke save median (ms)" "" "" "$save_median" "" "" ""
 row "keystroke save p99 (ms)" "" "" "$save_p99" "" "" "< 5 ms: $(verdict "$save_p99" 4.999)"
 echo
 echo "Wake-ups and CPU by thread while idling:"
-grep -hv '^TOTAL' "$work"/{floor,dorvane}.{shown,tray}.threads
+grep -hv '^TOTAL' "$WORK"/{floor,dorvane}.{shown,tray}.threads

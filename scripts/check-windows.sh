@@ -2,7 +2,12 @@
 # Checks that every source still compiles for Windows, with the MinGW-w64 cross compiler against
 # the installed Qt headers. Nothing is linked: this catches POSIX headers and calls that are not
 # guarded, not a full Windows build.
+#   scripts/check-windows.sh 'DEFINITION;...'
+# The definitions are the program's, as its build gives them; the windows_syntax test passes them
+# (ctest --test-dir build -R windows_syntax).
 set -euo pipefail
+[ $# = 1 ] || { sed -n '2,7p' "$0" >&2; exit 2; }
+IFS=';' read -ra program <<<"$1"
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 ensure_packages "${WINDOWS_CHECK_PACKAGES[@]}" qt6-base-dev || exit 77
@@ -26,10 +31,8 @@ done
 
 includes=(-I"$work/posix-only" -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" -I"$qt/QtWidgets" -I"$qt/QtTest"
           -Icore -Iui -Iapp -Itests -Ifuzz -I"$work")
-defines=(-DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_TESTLIB_LIB
-         -DQT_NO_CAST_FROM_ASCII -DQT_NO_CAST_TO_ASCII -DQT_NO_CAST_FROM_BYTEARRAY
-         -DQT_NO_URL_CAST_FROM_STRING -DQT_NO_NARROWING_CONVERSIONS_IN_CONNECT -DQT_NO_FOREACH
-         -DQT_USE_QSTRINGBUILDER
+# Besides those, the Qt modules' that the tests use, and the Windows names of the programs they start.
+defines=(-DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_TESTLIB_LIB "${program[@]/#/-D}"
          -DEDITDRIVER='"editdriver.exe"' -DDORVANE_EXE='"Dorvane.exe"' -DSTOREWRITER='"storewriter.exe"')
 
 sources=()

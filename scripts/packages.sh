@@ -1,14 +1,20 @@
-# Sourced by the build scripts: installs the Debian/Ubuntu packages that are missing.
+# Sourced by the build scripts and the checks: installs the Debian/Ubuntu packages that are missing,
+# or skips a check that lacks them.
 
-ensure_packages() {
-    local missing=()
+# Prints those of the packages that are not installed.
+missing_packages() {
     local pkg
     for pkg in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$pkg")
-        fi
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || echo "$pkg"
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
+}
+
+ensure_packages() {
+    local list missing
+    # Not from a process substitution, which can outlive an exec that follows (footprint.sh's).
+    list=$(missing_packages "$@")
+    [ -z "$list" ] && return 0
+    mapfile -t missing <<<"$list"
 
     echo "Installing: ${missing[*]}"
     local as_root=()
@@ -33,14 +39,21 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation)
 TEST_PACKAGES=(qt6-qpa-plugins tzdata)
 # The coverage-guided fuzzer; the tests run without it where these cannot be had.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# The desktop checks, one group per desktop; a check whose group cannot be installed is skipped.
+# The desktop checks, one group per desktop, each all that its checks need; a check whose group
+# cannot be installed is skipped.
 DESKTOP_X11_PACKAGES=(xvfb openbox trayer xdotool x11-utils imagemagick faketime libfaketime procps)
-DESKTOP_XFCE_PACKAGES=(xfce4-panel xfconf dbus-daemon libglib2.0-bin tesseract-ocr tesseract-ocr-eng)
-DESKTOP_WESTON_PACKAGES=(weston qt6-wayland)
-DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin)
+DESKTOP_XFCE_PACKAGES=(xfce4-panel xfconf dbus-daemon libglib2.0-bin tesseract-ocr tesseract-ocr-eng
+                       xvfb openbox xdotool x11-utils imagemagick)
+DESKTOP_WESTON_PACKAGES=(weston qt6-wayland imagemagick libfaketime)
+DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin
+                        imagemagick libfaketime)
 DESKTOP_LXQT_PACKAGES=(lxqt-panel xvfb openbox xdotool x11-utils imagemagick dbus-daemon tesseract-ocr tesseract-ocr-eng)
 # Login autostart under a real session manager.
-DESKTOP_SESSION_PACKAGES=(xfce4-session xfconf openbox dbus-daemon xvfb xdotool x11-utils)
+DESKTOP_SESSION_PACKAGES=(xfce4-session xfconf openbox dbus-daemon xvfb xdotool x11-utils procps)
+# KDE Plasma, about 360 packages: its checks run only on request, and the test command does not install it.
+DESKTOP_PLASMA_PACKAGES=(plasma-workspace plasma-desktop kwin-x11 kwin-wayland qtwayland5 plasma-workspace-wayland
+                         qt6-wayland xvfb xdotool imagemagick libfaketime tesseract-ocr tesseract-ocr-eng
+                         dbus-daemon libglib2.0-bin)
 # Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).
 DEB_PACKAGES=(dpkg-dev file)
 # Checking it as Debian does, and installing it on a bare Debian 12 in a chroot.
@@ -52,3 +65,17 @@ WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # draw the title bars and their buttons as Windows does.
 WINDOWS_PACKAGES=("${WINDOWS_CHECK_PACKAGES[@]}" cmake ninja-build qt6-base-dev qt6-base-dev-tools xz-utils
                   wine64 xvfb fonts-liberation fonts-wine nsis)
+
+# need_packages GROUP...: skips the check (exit 77) unless every package of these groups is installed.
+need_packages() {
+    local group all=() missing
+    for group in "$@"; do
+        local -n packages=$group
+        all+=("${packages[@]}")
+        unset -n packages
+    done
+    missing=$(missing_packages "${all[@]}")
+    [ -z "$missing" ] && return 0
+    echo "$(basename "$0"): skipped, not installed: ${missing//$'\n'/ } (scripts/packages.sh: $*)"
+    exit 77
+}

@@ -14,19 +14,13 @@
 # A second entry in the user's folder marks that the session has run its autostart phase, so a
 # missing start is a decision of the session, not a slow one. xfce4-session also reads the machine's
 # own /etc/xdg/autostart, whatever XDG_CONFIG_DIRS says; the user's entries override those by name.
-# Needs: xfce4-session xfconf openbox dbus-daemon xdotool (plus what lib.sh needs); 77 without them.
+# 77 where a package of DESKTOP_SESSION_PACKAGES (scripts/packages.sh) is missing.
 # lib.sh starts the X server alone; the session brings its window manager.
 export ACC_NO_WM=1 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-TITLE='Dorvane: Configuration'
-START=$(date +%s)
-
 BUILD_DIR=${1:?usage: autostart.sh BUILD_DIR}
-for tool in xfce4-session openbox dbus-daemon xdotool Xvfb xdpyinfo cmake; do
-  command -v "$tool" >/dev/null || { echo "autostart.sh: $tool is missing"; exit 77; }
-done
-XFCONFD=$(command -v xfconfd || ls /usr/lib/*/xfce4/xfconf/xfconfd 2>/dev/null | head -n 1)
-[ -x "$XFCONFD" ] || { echo "autostart.sh: xfconfd is missing (apt-get install --no-install-recommends xfconf)"; exit 77; }
+need_packages DESKTOP_SESSION_PACKAGES
+XFCONFD=$(xfconfd_path)
 
 # What a user of cmake --install gets, in a prefix of its own.
 PREFIX="$WORK/prefix"
@@ -126,7 +120,7 @@ session_app() {
   return 1
 }
 
-wait_mark() { for _ in $(seq 150); do [ -e "$MARK" ] && return 0; sleep 0.1; done; return 1; }
+wait_mark() { wait_for 15 test -e "$MARK"; }
 
 # --- 1. a login with the entry as installed ---
 session_home plain
@@ -187,5 +181,4 @@ else
 fi
 session_end
 
-say "autostart.sh: $FAILS failure(s) in $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+end_steps

@@ -11,35 +11,20 @@
 # top bar included; its button dismisses it; the menu's Exit (from the top bar, or from the program's own menu asked for
 # by D-Bus ContextMenu where the item exports none)
 # ends the program.
-# Needs: apt-get install --no-install-recommends gnome-shell gnome-shell-extension-appindicator qt6-wayland
-#        libfaketime imagemagick   (plus the build tools)
 # Usage, in a checkout: bash tests/desktop/gnome.sh [path/to/dorvane]
 #   without a path, the checkout is built first
 #   GNOME_MODE=x11     run the program through Xwayland (QT_QPA_PLATFORM=xcb) instead of as a native Wayland client
 #   GNOME_MODE=late    the tray comes late: the extension is enabled only once the program runs (native Wayland, where
 #                      no XEmbed tray can stand in); the icon must then show within 30 s, with its menu; no alert step
 # One PASS/FAIL line per step (INFO lines say what was seen); exit 0 when all pass, 1 when any step fails,
-# 77 (skipped) when a tool is missing or the shell does not start. On a failure the logs and screenshots are kept in /tmp.
+# 77 (skipped) when a package of DESKTOP_GNOME_PACKAGES (scripts/packages.sh) is missing or the shell does not start.
+# On a failure the logs and screenshots are kept in /tmp.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+need_packages DESKTOP_GNOME_PACKAGES
 GNOME_MODE=${GNOME_MODE:-wayland}
-TITLE='Dorvane: Configuration'
-START=$(date +%s)
 SOCK=wl-dorvane-gs
 EXT=ubuntu-appindicators@ubuntu.com
-
-for tool in gnome-shell dbus-daemon gdbus convert; do
-  command -v "$tool" >/dev/null || { echo "gnome.sh: $tool is missing (apt-get install --no-install-recommends gnome-shell gnome-shell-extension-appindicator qt6-wayland libfaketime imagemagick)"; exit 77; }
-done
-[ -f "/usr/share/gnome-shell/extensions/$EXT/metadata.json" ] ||
-  { echo "gnome.sh: the AppIndicator extension is missing (apt-get install gnome-shell-extension-appindicator)"; exit 77; }
-[ "$GNOME_MODE" != x11 ] || command -v Xwayland >/dev/null ||
-  { echo "gnome.sh: Xwayland is missing (apt-get install --no-install-recommends xwayland)"; exit 77; }
-[ "$GNOME_MODE" = x11 ] || ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
-  { echo "gnome.sh: Qt's Wayland platform plugin is missing (apt-get install --no-install-recommends qt6-wayland)"; exit 77; }
-[ -n "$(faketime_lib)" ] || { echo "gnome.sh: libfaketime is missing (apt-get install libfaketime)"; exit 77; }
-
-EXE=${1:-}
-if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+acc_exe "$@"
 
 # --- the shell: private buses, a private home, settings from a keyfile -------------------------------------------
 GH="$WORK/gnome-home"
@@ -70,9 +55,6 @@ env HOME="$GH" XDG_CONFIG_HOME="$GH/.config" XDG_DATA_HOME="$GH/.local/share" XD
 SHELL_PID=$!
 PIDS+=($SHELL_PID)
 
-dbus_call() { gdbus call --session --timeout 5 "$@" 2>/dev/null; }
-has_owner() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner "$1" | grep -q true; }
-bus_pid() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | grep -o '[0-9]\+' | tail -n 1; }
 # Evaluate JavaScript in the shell; prints the result (a string) without its quoting.
 ev() { dbus_call -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" | sed -E "s/^\(true, '\"?//; s/\"?'\)$//"; }
 shot() { rm -f "$1"; dbus_call -d org.gnome.Shell.Screenshot -o /org/gnome/Shell/Screenshot -m org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null; [ -s "$1" ]; }
@@ -107,13 +89,6 @@ app_windows() {
     sed 's/#NL#/\n/g'
 }
 window_shown() { app_windows | grep -q "^$TITLE|"; }
-wait_shown() { # wait_shown 1|0 N: the configuration window shown (1) or not (0) within N seconds
-  for _ in $(seq $(($2 * 4))); do
-    if window_shown; then [ "$1" = 1 ] && return 0; else [ "$1" = 0 ] && return 0; fi
-    sleep 0.25
-  done
-  return 1
-}
 
 # --- the program ---------------------------------------------------------------------------------------------------
 if [ "$GNOME_MODE" = late ]; then
@@ -131,7 +106,7 @@ acc_start "$EXE"
 unset WAYLAND_DEBUG
 T0=$(date +%s)
 
-for _ in $(seq 60); do window_shown && break; kill -0 "$APP" 2>/dev/null || break; sleep 0.25; done
+for _ in $(seq 60); do window_shown && break; app_alive || break; sleep 0.25; done
 if window_shown; then
   step PASS "configuration window maps ($GNOME_MODE)" "$(app_windows | grep "^$TITLE|")"
 else
@@ -149,8 +124,8 @@ if [ "$GNOME_MODE" = late ]; then
   fi
   sleep 2
   ev "Main.extensionManager.enableExtension('$EXT'); 'ok'" >/dev/null
-  for _ in $(seq 40); do has_owner org.kde.StatusNotifierWatcher && break; sleep 0.25; done
-  has_owner org.kde.StatusNotifierWatcher || { echo "gnome.sh: the AppIndicator extension did not come when enabled"; exit 77; }
+  wait_for 10 has_owner org.kde.StatusNotifierWatcher ||
+    { echo "gnome.sh: the AppIndicator extension did not come when enabled"; exit 77; }
   TW=$(date +%s)
   info "the tray came $((TW - T0)) s after the program"
   ITEM_WAIT=35
@@ -159,15 +134,14 @@ fi
 # The icon: the watcher's item owned by the program, and the extension's actor for it in the top bar.
 ITEM=
 for _ in $(seq $((ITEM_WAIT * 4))); do
-  for it in $(dbus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Properties.Get \
-    org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems | grep -o "'[^']*'" | tr -d "'"); do
+  for it in $(watcher_items); do
     [ "$(bus_pid "${it%%@*}")" = "$APP" ] && ITEM=$it
   done
   [ -n "$ITEM" ] && break; sleep 0.25
 done
 ICON=
 if [ -n "$ITEM" ]; then
-  MENU=$(dbus_call -d "${ITEM%%@*}" -o "${ITEM#*@}" -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem Menu | grep -o "'[^']*'" | tr -d "'")
+  MENU=$(dbus_prop "${ITEM%%@*}" "${ITEM#*@}" org.kde.StatusNotifierItem Menu)
   for _ in $(seq 20); do
     ICON=$(ev "let a = Main.panel.statusArea['appindicator-$ITEM']; if (!a || !a.is_mapped() || a.width < 8) ''; else
                { let [x, y] = a.get_transformed_position(); [Math.round(x), Math.round(y), a.width, a.height].join(' '); }")
@@ -201,10 +175,7 @@ if [ -n "$ICON" ]; then
   info "first single click on the icon: configuration window shown=$was -> shown=$now"
   sleep 0.6
   for _ in 1 2; do
-    window_shown && was=1 || was=0
-    click "$IX" "$IY" 1 2
-    w="double click on the icon: configuration window $([ $was = 1 ] && echo shown || echo hidden) -> $([ $was = 1 ] && echo hidden || echo shown)"
-    if wait_shown $((1 - was)) 3; then step PASS "$w"; else step FAIL "$w" "no change"; fi
+    toggle_step "double click on the icon" click "$IX" "$IY" 1 2
     sleep 0.6
   done
   click "$IX" "$IY" 3
@@ -226,7 +197,7 @@ ALERT=
 while [ "$GNOME_MODE" != late ] && [ $(($(date +%s) - T0)) -lt 45 ]; do
   ALERT=$(app_windows | grep -v "^$TITLE|" | grep -v '^Dorvane|' | grep ' [0-9]\{3,\}x[0-9]\{3,\}|' | head -n 1)
   [ -n "$ALERT" ] && break
-  kill -0 "$APP" 2>/dev/null || break; sleep 0.5
+  app_alive || break; sleep 0.5
 done
 if [ -n "$ALERT" ]; then
   step PASS "alert maps $(($(date +%s) - T0)) s after start" "$ALERT"
@@ -235,12 +206,8 @@ if [ -n "$ALERT" ]; then
   shot "$WORK/alert.png"
   keep_shot "$WORK/alert.png" "gnome-$GNOME_MODE-alert.png"
   BG=$(pixel "$WORK/alert.png" $((SCREEN_W / 2)) $((SCREEN_H * 6 / 10)))
-  off=
-  for xy in "2 2" "$((SCREEN_W / 2)) 2" "$((SCREEN_W - 3)) 2" "2 $((SCREEN_H - 3))" "$((SCREEN_W - 3)) $((SCREEN_H - 3))"; do
-    set -- $xy
-    c=$(pixel "$WORK/alert.png" "$1" "$2")
-    [ "$c" = "$BG" ] || off="$off ($1,$2)=$c"
-  done
+  off=$(other_colour "$WORK/alert.png" "$BG" "2 2" "$((SCREEN_W / 2)) 2" "$((SCREEN_W - 3)) 2" "2 $((SCREEN_H - 3))" \
+    "$((SCREEN_W - 3)) $((SCREEN_H - 3))")
   [ "$GNOME_MODE" = wayland ] && info "alert's requests: $(grep -oE 'xdg_toplevel@[0-9]+\.(set_fullscreen|set_maximized)\([^)]*\)' "$WORK/app.log" | sort -u | tr '\n' ' ')"
   if [[ $ALERT == *"|0,0 ${SCREEN_W}x$SCREEN_H|"* ]] && [ -z "$off" ]; then
     step PASS "alert covers the whole screen, top bar included" "$ALERT"
@@ -248,11 +215,11 @@ if [ -n "$ALERT" ]; then
     step FAIL "alert covers the whole screen, top bar included" "$ALERT; alert colour $BG, other colour at:${off:- none}"
   fi
 elif [ "$GNOME_MODE" != late ]; then
-  step FAIL "alert maps" "$(kill -0 "$APP" 2>/dev/null || echo 'the program ended; ')windows: $(app_windows | tr '\n' ' ')"
+  step FAIL "alert maps" "$(app_alive || echo 'the program ended; ')windows: $(app_windows | tr '\n' ' ')"
 fi
 
 # --- the alert covers the top bar, so it is dismissed before the icon can be reached again ---------------------------
-if [ -n "$ALERT" ] && kill -0 "$APP" 2>/dev/null; then
+if [ -n "$ALERT" ] && app_alive; then
   click $((SCREEN_W / 2)) $((SCREEN_H - 2400 / 15 + 17)) 1 # the middle of its button
   gone=0
   for _ in $(seq 20); do app_windows | grep -qF "${ALERT%%|*}|" || { gone=1; break; }; sleep 0.25; done
@@ -261,7 +228,7 @@ fi
 
 # --- the program's own menu, as hosts that call ContextMenu show it, then Exit from it ------------------------------
 PMENU=
-if [ -n "$ITEM" ] && [ "${MENU:-}" != "/NO_DBUSMENU" ] && [[ ${ITEMS:-} == open:*Exit* ]] && kill -0 "$APP" 2>/dev/null; then
+if [ -n "$ITEM" ] && [ "${MENU:-}" != "/NO_DBUSMENU" ] && [[ ${ITEMS:-} == open:*Exit* ]] && app_alive; then
   # The item exports its menu: the extension draws it, and its Exit is the one a user picks.
   info "the item exports its menu ($MENU); ContextMenu over D-Bus is not needed"
   # Under load the menu can still be opening or being laid out a second after the click, or the click can be lost
@@ -297,7 +264,7 @@ if [ -n "$ITEM" ] && [ "${MENU:-}" != "/NO_DBUSMENU" ] && [[ ${ITEMS:-} == open:
     how="SIGTERM"
   fi
   PMENU=skip
-elif [ -n "$ITEM" ] && kill -0 "$APP" 2>/dev/null; then
+elif [ -n "$ITEM" ] && app_alive; then
   dbus_call -d "${ITEM%%@*}" -o "${ITEM#*@}" -m org.kde.StatusNotifierItem.ContextMenu "${IX:-0}" "${IY:-0}" >/dev/null
   for _ in $(seq 12); do PMENU=$(app_windows | grep '^Dorvane|' | head -n 1); [ -n "$PMENU" ] && break; sleep 0.25; done
 fi
@@ -314,9 +281,7 @@ else
   kill "$APP" 2>/dev/null
   how="SIGTERM"
 fi
-ended=0
-for _ in $(seq 40); do kill -0 "$APP" 2>/dev/null || { ended=1; break; }; sleep 0.25; done
-if [ $ended = 1 ]; then wait "$APP"; step PASS "$how: the program ends" "status $?"
+if wait_for 10 app_gone; then wait "$APP"; step PASS "$how: the program ends" "status $?"
 else
   shot "$WORK/exit.png"
   step FAIL "$how: the program ends" "still running 10 s later; the top bar menu $(ev "$MENU_JS?.isOpen ? 'is open' : 'is closed'");
@@ -331,5 +296,4 @@ else
   info "the shell died at the program's exit (a known headless mutter 43 abort, not the program's): $(grep -E 'Bail' "$WORK/shell.log" | tail -n 1)"
 fi
 
-echo "gnome.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+end_steps

@@ -7,34 +7,18 @@
 # button and all; SIGTERM ends the program with status 0.
 # Usage, in a checkout: bash tests/desktop/late-tray.sh [path/to/dorvane]
 #   without a path, the checkout is built first
-# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a tool is missing.
+# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a package of
+# DESKTOP_X11_PACKAGES (scripts/packages.sh) is missing.
 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-TITLE='Dorvane: Configuration'
-START=$(date +%s)
-
-for tool in Xvfb openbox trayer xdotool xprop; do
-  command -v "$tool" >/dev/null || { echo "late-tray.sh: $tool is missing (apt-get install xvfb openbox trayer xdotool x11-utils)"; exit 77; }
-done
-EXE=${1:-}
-if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+need_packages DESKTOP_X11_PACKAGES
+acc_exe "$@"
 acc_display
 acc_store
 acc_start "$EXE"
 
-# The configuration window's id, shown or not.
-config_window() { xdotool search --pid "$APP" --name "^$TITLE\$" 2>/dev/null | head -n 1; }
-# "normal" or "skip-taskbar", from the window's state (a utility window type alone leaves it in some taskbars).
-taskbar() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_SKIP_TASKBAR' && echo skip-taskbar || echo normal; }
-# "Normal", "Iconic" (minimised) or "Withdrawn" (hidden).
-wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}' | grep . || echo Withdrawn; }
-# Wait up to N seconds for the program to say TEXT on stderr.
-wait_said() { local n=$1 text=$2; for _ in $(seq $((n * 4))); do grep -qF "$text" "$WORK/app.log" && return 0; sleep 0.25; done; return 1; }
-# Wait up to N seconds for the window to reach a state.
-wait_state() { local n=$1 want=$2; for _ in $(seq $((n * 4))); do [ "$(wm_state "$(config_window)")" = "$want" ] && return 0; sleep 0.25; done; return 1; }
-
-W=
-for _ in $(seq 40); do W=$(config_window); [ -n "$W" ] && [ "$(wm_state "$W")" = Normal ] && break; sleep 0.25; done
+wait_state Normal
+W=$(config_window)
 if [ -n "$W" ] && [ "$(taskbar "$W")" = normal ] && grep -qF 'no notification area' "$WORK/app.log"; then
   step PASS "no tray at start: a normal window with a taskbar button, and the program says so"
 else
@@ -42,9 +26,7 @@ else
 fi
 
 sleep 3
-trayer --edge top --align right --widthtype pixel --width 64 >"$WORK/trayer.log" 2>&1 &
-TRAYER=$!
-PIDS+=($TRAYER)
+acc_tray
 if wait_said 40 'a notification area appeared'; then
   step PASS "the tray comes: the program says so at its next check ($(($(date +%s) - START)) s after start)"
 else
@@ -62,17 +44,17 @@ else
   step FAIL "the shown window stays shown, now without a taskbar button" "$(wm_state "$W"), $(taskbar "$W")"
 fi
 close_box "$W"
-if wait_state 5 Withdrawn; then step PASS "the close box hides the window into the tray"
+if wait_state Withdrawn 5; then step PASS "the close box hides the window into the tray"
 else step FAIL "the close box hides the window into the tray" "it is $(wm_state "$(config_window)")"; fi
 
-kill "$TRAYER"
+kill "$TRAY"
 if wait_said 40 'the notification area went away'; then
   step PASS "the tray goes: the program says so at its next check"
 else
   step FAIL "the tray goes: the program says so at its next check" "said: $(tr '\n' ' ' <"$WORK/app.log")"
 fi
 W=$(config_window)
-if wait_state 3 Iconic && [ "$(taskbar "$W")" = normal ]; then
+if wait_state Iconic 3 && [ "$(taskbar "$W")" = normal ]; then
   step PASS "the hidden window comes back minimised, with its taskbar button"
 else
   step FAIL "the hidden window comes back minimised, with its taskbar button" "$(wm_state "$W"), $(taskbar "$W")"
@@ -80,13 +62,5 @@ fi
 shot "$WORK/end.png"
 keep_shot "$WORK/end.png" late-tray-gone.png
 
-if app_alive; then
-  kill -TERM "$APP"
-  for _ in $(seq 40); do app_alive || break; sleep 0.125; done
-  wait "$APP" 2>/dev/null; rc=$?
-  [ "$rc" = 0 ] && step PASS "ends on SIGTERM with status 0" || step FAIL "ends on SIGTERM with status 0" "status $rc"
-else
-  step FAIL "ends on SIGTERM with status 0" "it had already ended"
-fi
-echo "late-tray.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+step_sigterm
+end_steps

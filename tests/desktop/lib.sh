@@ -3,9 +3,9 @@
 # a tray host, and offers helpers to run the program against a private settings store and a faked clock, find its
 # windows, take screenshots and read text off them.
 # DORVANE_SHOTS=folder  keeps the screenshots that the scripts name there.
-set -u
 ACC_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SRC=$(cd "$ACC_DIR/../.." && pwd)
+source "$SRC/tests/lib.sh"
 # ctest runs the widget tests offscreen; these run on the desktop they start.
 unset QT_QPA_PLATFORM
 BUILD=${ACC_BUILD:-/tmp/dorvane-desktop-build}
@@ -13,13 +13,13 @@ SCREEN_W=${SCREEN_W:-1024}
 SCREEN_H=${SCREEN_H:-768}
 WORK=$(mktemp -d /tmp/dorvane-acc.XXXXXX)
 PIDS=()
-
-FAILS=0
 CHECK=$(basename "$0" .sh)
+TITLE='Dorvane: Configuration'
 
 # Kill in reverse order of start, give them two seconds, then make sure, and reap. A failed run keeps its logs and
-# screenshots in /tmp.
+# screenshots in /tmp. Whatever is already gone must not cut it short where the script runs with set -e.
 acc_cleanup() {
+  set +e
   local i p
   for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
   for _ in $(seq 20); do
@@ -37,12 +37,14 @@ acc_cleanup() {
 }
 trap acc_cleanup EXIT
 
-say() { echo "$*"; }
-step() { # step PASS|FAIL "what" ["why"]
-  printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
-  [ "$1" = PASS ] || FAILS=$((FAILS + 1))
-}
 info() { printf 'INFO  %s\n' "$*"; }
+# wait_for SECONDS COMMAND...: true once the command succeeds, tried every quarter second.
+wait_for() {
+  local n=$1
+  shift
+  for _ in $(seq $((n * 4))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.25; done
+  return 1
+}
 
 # A private D-Bus configuration of the given type (session or system) into a file: no service folders, so nothing
 # is started behind the script's back.
@@ -66,7 +68,17 @@ start_bus() {
   for _ in $(seq 50); do [ -S "$WORK/$2" ] && return 0; sleep 0.1; done
   return 1
 }
-fail() { echo "FAIL: $*"; exit 1; }
+
+# On the session bus that the script set up.
+dbus_call() { gdbus call --session --timeout 5 "$@" 2>/dev/null; }
+has_owner() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner "$1" | grep -q true; }
+bus_pid() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | grep -o '[0-9]\+' | tail -n 1; }
+# dbus_prop SERVICE PATH INTERFACE NAME: the strings of a property, one a line.
+dbus_prop() { dbus_call -d "$1" -o "$2" -m org.freedesktop.DBus.Properties.Get "$3" "$4" | grep -o "'[^']*'" | tr -d "'"; }
+# The items registered with the StatusNotifierWatcher, as the host names them: SERVICE, SERVICE/PATH or SERVICE@PATH.
+watcher_items() { dbus_prop org.kde.StatusNotifierWatcher /StatusNotifierWatcher org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems; }
+# xfconfd is not on the PATH, but in xfconf's library folder.
+xfconfd_path() { command -v xfconfd || ls /usr/lib/*/xfce4/xfconf/xfconfd 2>/dev/null | head -n 1; }
 
 # Build the program; prints the path of the executable.
 acc_build() {
@@ -78,6 +90,8 @@ acc_build() {
   [ -n "$exe" ] || fail "no executable named dorvane in the build"
   echo "$exe"
 }
+# The program to check: the path given, or else the checkout, built now. Sets EXE.
+acc_exe() { EXE=${1:-}; [ -n "$EXE" ] || EXE=$(acc_build) || { echo "$EXE"; exit 1; }; }
 
 # Starts openbox and waits until it manages the screen; false if it ends or takes over 10 s.
 acc_wm() {
@@ -93,6 +107,16 @@ acc_wm() {
   return 1
 }
 
+# acc_tray [TRAYER OPTIONS]: starts trayer, by default 64 pixels wide at the top right, and waits for its window.
+# Sets TRAY.
+acc_tray() {
+  [ $# -gt 0 ] || set -- --edge top --align right --widthtype pixel --width 64
+  trayer "$@" >>"$WORK/trayer.log" 2>&1 &
+  TRAY=$!
+  PIDS+=("$TRAY")
+  wait_for 10 xdotool search --class trayer
+}
+
 # Start Xvfb, openbox and trayer on a free display.
 # Xvfb picks the display itself and names it once it listens: checks that run side by side
 # cannot both take the same number, and nothing starts before the server is there. No reset when
@@ -100,20 +124,18 @@ acc_wm() {
 acc_display() {
   Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   PIDS+=($!)
-  for _ in $(seq 150); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log")"
+  wait_for 15 test -s "$WORK/display" || fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$WORK/display")"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  wait_for 5 xdpyinfo || fail "Xvfb does not answer on $DISPLAY"
+  # Qt would take a Wayland session of the desktop this runs on over the X server.
+  unset WAYLAND_DISPLAY
   export XDG_RUNTIME_DIR="$WORK/run"; mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   # Windows mapped before openbox manages the screen get no frame and no place, so the checks wait
   # for it; under heavy load it has been seen to fail to open the display once, so it gets a second go.
   if [ "${ACC_NO_WM:-0}" != 1 ] && ! acc_wm && ! acc_wm; then
     fail "openbox does not manage the display: $(tail -n 2 "$WORK/openbox.log" | tr '\n' ' ')"
   fi
-  if [ "${ACC_NO_TRAY:-0}" != 1 ]; then
-    trayer --edge top --align right --widthtype pixel --width 64 >"$WORK/trayer.log" 2>&1 & PIDS+=($!)
-    for _ in $(seq 100); do xdotool search --class trayer >/dev/null 2>&1 && break; sleep 0.1; done
-  fi
+  [ "${ACC_NO_TRAY:-0}" = 1 ] || acc_tray
   sleep 0.3
 }
 
@@ -156,6 +178,17 @@ acc_start() {
 }
 
 app_alive() { kill -0 "$APP" 2>/dev/null; }
+app_gone() { ! app_alive; }
+
+# step_sigterm [WHAT]: SIGTERM ends the program within 5 s, with status 0.
+step_sigterm() {
+  local what=${1:-ends on SIGTERM with status 0} ended='' rc
+  app_alive || ended="it had already ended, "
+  [ -n "$ended" ] || { kill -TERM "$APP"; wait_for 5 app_gone; }
+  if app_alive; then step FAIL "$what" "still running 5 s after SIGTERM"; return; fi
+  wait "$APP" 2>/dev/null; rc=$?
+  if [ -z "$ended" ] && [ "$rc" = 0 ]; then step PASS "$what"; else step FAIL "$what" "${ended}status $rc"; fi
+}
 
 # The visible top-level windows of the program, one "id x y w h name" per line.
 app_windows() {
@@ -166,17 +199,37 @@ app_windows() {
   done
 }
 
-# Wait up to N seconds for a visible window covering the whole screen; prints its id.
-wait_alert() {
-  local n=$1 t
-  for t in $(seq $((n * 2))); do
-    local line
-    line=$(app_windows | awk -v W="$SCREEN_W" -v H="$SCREEN_H" '$4>=W && $5>=H {print $1; exit}')
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.5
-  done
-  return 1
+window_shown() { app_windows | grep -q " $TITLE\$"; }
+window_hidden() { ! window_shown; }
+# wait_shown 1|0 N: the configuration window shown (1) or not (0) within N seconds.
+wait_shown() { if [ "$1" = 1 ]; then wait_for "$2" window_shown; else wait_for "$2" window_hidden; fi; }
+state_word() { [ "$1" = 1 ] && echo shown || echo hidden; }
+# toggle_step HOW COMMAND...: the command must show the hidden configuration window, or hide the shown one, within 3 s.
+toggle_step() {
+  local how=$1 was what
+  shift
+  window_shown && was=1 || was=0
+  "$@"
+  what="$how: configuration window $(state_word $was) -> $(state_word $((1 - was)))"
+  if wait_shown $((1 - was)) 3; then step PASS "$what"; else step FAIL "$what" "it stayed $(state_word $was)"; fi
 }
+
+# The configuration window's id, shown or not (a name search also finds the tray icon's window).
+config_window() {
+  local w
+  for w in $(xdotool search --pid "$APP" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$TITLE" ] && { echo "$w"; return; }
+  done
+}
+# "normal" or "skip-taskbar", from the window's state (a utility window type alone leaves it in some taskbars).
+taskbar() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q '_NET_WM_STATE_SKIP_TASKBAR' && echo skip-taskbar || echo normal; }
+# "Normal", "Iconic" (minimised) or "Withdrawn" (hidden).
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}' | grep . || echo Withdrawn; }
+in_state() { [ "$(wm_state "$(config_window)")" = "$1" ]; }
+# wait_state STATE [N]: the configuration window in that state within N seconds (10).
+wait_state() { wait_for "${2:-10}" in_state "$1"; }
+# wait_said N TEXT: the program says TEXT on stderr within N seconds.
+wait_said() { wait_for "$1" grep -qF "$2" "$WORK/app.log"; }
 
 # Wait for a visible window whose title matches; prints its id.
 wait_window() {
@@ -188,6 +241,10 @@ wait_window() {
   done
   return 1
 }
+shown_by_name() { xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -q .; }
+not_shown_by_name() { ! shown_by_name "$1"; }
+# wait_gone TITLE N: no visible window whose title matches within N seconds.
+wait_gone() { wait_for "$2" not_shown_by_name "$1"; }
 
 shot() { import -window root "$1" 2>/dev/null; }
 # keep_shot FILE NAME: a copy of a screenshot into DORVANE_SHOTS, if set.
@@ -202,25 +259,12 @@ ocr() {
 
 # Colour of one pixel of a picture as "r,g,b".
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info: 2>/dev/null; }
-
-# Wait up to N seconds for the first visible window of the program; prints its id.
-wait_any_window() {
-  local n=$1 t w
-  for t in $(seq $((n * 4))); do
-    w=$(app_windows | awk '$4>100 && $5>50 {print $1; exit}')
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.25
+# other_colour PICTURE COLOUR "X Y"...: those of the points that are of another colour, each as " (x,y)=r,g,b".
+other_colour() {
+  local img=$1 want=$2 xy c
+  shift 2
+  for xy in "$@"; do
+    c=$(pixel "$img" $xy)
+    [ "$c" = "$want" ] || printf ' (%s)=%s' "${xy/ /,}" "$c"
   done
-  return 1
-}
-
-# Wait up to N seconds for a visible window of the program other than window $2 (the alert, in whatever size it has).
-wait_other_window() {
-  local n=$1 first=$2 t w
-  for t in $(seq $((n * 2))); do
-    w=$(app_windows | awk -v f="$first" '$1!=f && $4>100 && $5>50 {print $1; exit}')
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.5
-  done
-  return 1
 }

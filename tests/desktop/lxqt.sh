@@ -6,21 +6,14 @@
 # and an XEmbed tray, as Debian's default panel has: at its next check the program docks its icon and the window
 # leaves the task bar; hidden with its close box and shown again with a click on the icon, it stays out of it.
 # Each step reads the window's _NET_WM_STATE and the task bar's text (OCR of a screenshot).
-# Needs: apt-get install --no-install-recommends lxqt-panel xvfb openbox xdotool x11-utils imagemagick dbus-daemon
-#        tesseract-ocr tesseract-ocr-eng
 # Usage, in a checkout: bash tests/desktop/lxqt.sh [path/to/dorvane]
 #   without a path, the checkout is built first
-# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a tool is missing.
+# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a package of
+# DESKTOP_LXQT_PACKAGES (scripts/packages.sh) is missing.
 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-TITLE='Dorvane: Configuration'
-START=$(date +%s)
-
-for tool in lxqt-panel Xvfb openbox xdotool xprop dbus-daemon convert tesseract; do
-  command -v "$tool" >/dev/null || { echo "lxqt.sh: $tool is missing (apt-get install --no-install-recommends lxqt-panel xvfb openbox xdotool x11-utils imagemagick dbus-daemon tesseract-ocr tesseract-ocr-eng)"; exit 77; }
-done
-EXE=${1:-}
-if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+need_packages DESKTOP_LXQT_PACKAGES
+acc_exe "$@"
 
 start_bus session bus
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
@@ -48,15 +41,6 @@ start_panel() {
   PIDS+=($PANEL)
   sleep 3
 }
-# The configuration window's id, shown or not (a name search also finds the tray icon's window).
-config_window() {
-  local w
-  for w in $(xdotool search --pid "$APP" 2>/dev/null); do [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$TITLE" ] && { echo "$w"; return; }; done
-}
-skips_taskbar() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_SKIP_TASKBAR; }
-wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}' | grep . || echo Withdrawn; }
-wait_state() { local want=$1; for _ in $(seq 40); do [ "$(wm_state "$(config_window)")" = "$want" ] && return 0; sleep 0.25; done; return 1; }
-wait_said() { local n=$1 text=$2; for _ in $(seq $((n * 4))); do grep -qF "$text" "$WORK/app.log" && return 0; sleep 0.25; done; return 1; }
 # The task bar's text: OCR of the bottom strip of the screen, where the panel is; keeps the screenshot as $1.
 taskbar_text() {
   shot "$WORK/$1.png"
@@ -69,8 +53,8 @@ step_taskbar() {
   local name=$1 want=$2 w text state
   w=$(config_window)
   text=$(taskbar_text "$name")
-  skips_taskbar "$w" && state="skip-taskbar" || state="no skip-taskbar"
-  if [ "$want" = listed ] && [ "$state" = "no skip-taskbar" ] && [[ ${text,,} == *dorvane* ]]; then
+  state=$(taskbar "$w")
+  if [ "$want" = listed ] && [ "$state" = normal ] && [[ ${text,,} == *dorvane* ]]; then
     step PASS "$3: a task bar button" "$state; task bar reads: $text"
   elif [ "$want" = "not listed" ] && [ "$state" = skip-taskbar ] && [[ ${text,,} != *dorvane* ]]; then
     step PASS "$3: no task bar button" "$state; task bar reads: $text"
@@ -123,11 +107,5 @@ else
   step FAIL "the icon docks in the panel's tray" "nothing drawn at the right end of the panel (${BOX:-no box})"
 fi
 
-if kill -0 "$APP" 2>/dev/null; then
-  kill -TERM "$APP"
-  for _ in $(seq 40); do kill -0 "$APP" 2>/dev/null || break; sleep 0.125; done
-  wait "$APP" 2>/dev/null; rc=$?
-  [ "$rc" = 0 ] && step PASS "ends on SIGTERM with status 0" || step FAIL "ends on SIGTERM with status 0" "status $rc"
-fi
-echo "lxqt.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+step_sigterm
+end_steps

@@ -11,28 +11,18 @@
 # Steps: the icon registers with the watcher and shows in the panel's tray (found as what changes in the panel when it
 # comes); a right click opens its menu with Configure and Exit (OCR); the alert covers the screen, panel included;
 # its button dismisses it; the menu's Exit ends the program.
-# Needs (about 360 packages): apt-get install --no-install-recommends plasma-workspace plasma-desktop kwin-x11
-#        kwin-wayland qtwayland5 plasma-workspace-wayland qt6-wayland xvfb xdotool imagemagick libfaketime
-#        tesseract-ocr tesseract-ocr-eng
 # Usage, in a checkout: bash tests/desktop/plasma.sh [path/to/dorvane]
 # One PASS/FAIL line per step (INFO lines say what was seen); exit 0 when all pass, 1 when any step fails, 77 (skipped)
-# when a tool is missing or Plasma does not start. Slow and heavy: ctest runs it only with the label plasma.
+# when a package of DESKTOP_PLASMA_PACKAGES (scripts/packages.sh, about 360 with what they pull in) is missing or
+# Plasma does not start. Slow and heavy: ctest runs it only with the label plasma.
 ACC_NO_WM=1
 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+need_packages DESKTOP_PLASMA_PACKAGES
 PLASMA_MODE=${PLASMA_MODE:-x11}
 PLASMA_LATE=${PLASMA_LATE:-$([ "$PLASMA_MODE" = wayland ] && echo 1 || echo 0)}
-TITLE='Dorvane: Configuration'
-START=$(date +%s)
 LIBEXEC=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)/libexec
-
-for tool in plasmashell kded5 kglobalaccel5 "kwin_$PLASMA_MODE" dbus-daemon gdbus xdotool convert compare tesseract; do
-  command -v "$tool" >/dev/null || { echo "plasma.sh: $tool is missing (see the packages at the top of this script)"; exit 77; }
-done
-[ -x "$LIBEXEC/kactivitymanagerd" ] || { echo "plasma.sh: kactivitymanagerd is missing"; exit 77; }
-[ -n "$(faketime_lib)" ] || { echo "plasma.sh: libfaketime is missing"; exit 77; }
-EXE=${1:-}
-if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+acc_exe "$@"
 
 start_bus session bus
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
@@ -47,9 +37,6 @@ acc_store 'SaturdayTime=7:05:00 AM' 'WorkSaturday=1' 'BackColor=65280'
 # acc_store points XDG_CONFIG_HOME at the program's store; Plasma shares it.
 mkdir -p "$XDG_CONFIG_HOME"
 
-dbus_call() { gdbus call --session --timeout 5 "$@" 2>/dev/null; }
-has_owner() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner "$1" | grep -q true; }
-bus_pid() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | grep -o '[0-9]\+' | tail -n 1; }
 bg() { local log=$1; shift; "$@" >"$WORK/$log.log" 2>&1 & PIDS+=($!); }
 # Screenshots and input always go through the Xvfb, also where KWin draws into it as a Wayland compositor.
 shot() { DISPLAY=$XDISPLAY import -window root "$1" 2>/dev/null; }
@@ -74,20 +61,15 @@ sleep 1
 
 start_plasma() {
   bg kded kded5
-  for _ in $(seq 80); do has_owner org.kde.StatusNotifierWatcher && break; sleep 0.25; done
+  wait_for 20 has_owner org.kde.StatusNotifierWatcher
   bg plasmashell plasmashell --no-respawn
   [ "$PLASMA_MODE" = x11 ] && { bg xembedsniproxy xembedsniproxy; XSP=$!; }
   # The host registers once the panel's tray is loaded.
-  for _ in $(seq 120); do
-    dbus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Properties.Get \
-      org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered | grep -q true && return 0
-    sleep 0.25
-  done
-  return 1
+  wait_for 30 host_registered
 }
-items() {
+host_registered() {
   dbus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Properties.Get \
-    org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems | grep -o "'[^']*'" | tr -d "'"
+    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered | grep -q true
 }
 
 if [ "$PLASMA_LATE" != 1 ]; then
@@ -111,15 +93,19 @@ info "plasmashell $(plasmashell --version 2>/dev/null | awk '{print $2}'), kwin_
 
 # The program's own item, or the one xembedsniproxy makes for its XEmbed icon.
 ours() { local p; p=$(bus_pid "${1%%[@/]*}"); [ "$p" = "$APP" ] || { [ -n "${XSP:-}" ] && [ "$p" = "$XSP" ]; }; }
-ITEM=
-for _ in $(seq 140); do
-  for it in $(items); do ours "$it" && ITEM=$it; done
-  [ -n "$ITEM" ] && break; sleep 0.25
-done
-if [ -n "$ITEM" ]; then
+# Waits up to 35 s for the watcher to list such an item; sets ITEM.
+wait_item() {
+  ITEM=
+  for _ in $(seq 140); do
+    for it in $(watcher_items); do ours "$it" && ITEM=$it; done
+    [ -n "$ITEM" ] && return 0; sleep 0.25
+  done
+  return 1
+}
+if wait_item; then
   step PASS "the icon registers with the watcher ($ITEM)${TP:+, $(($(date +%s) - TP)) s after the tray came}"
 else
-  step FAIL "the icon registers with the watcher" "items: $(items | tr '\n' ' ')"
+  step FAIL "the icon registers with the watcher" "items: $(watcher_items | tr '\n' ' ')"
 fi
 [ "$PLASMA_LATE" = 1 ] && { grep -qF 'a notification area appeared' "$WORK/app.log" &&
   step PASS "the window goes into tray mode: the program says so" ||
@@ -167,11 +153,8 @@ fi
 # --- the alert at the first tick, 30 s after start --------------------------------------------------------------------
 GREEN=0,255,0
 covered() {
-  local xy
-  for xy in "2 2" "$((SCREEN_W - 3)) 2" "$((SCREEN_W / 2)) $((SCREEN_H / 3))" "2 $((SCREEN_H - 3))" \
-            "$((SCREEN_W - 3)) $((SCREEN_H - 3))" "$((SCREEN_W / 2)) $((SCREEN_H - 20))"; do
-    [ "$(pixel "$1" $xy)" = "$GREEN" ] || return 1
-  done
+  [ -z "$(other_colour "$1" "$GREEN" "2 2" "$((SCREEN_W - 3)) 2" "$((SCREEN_W / 2)) $((SCREEN_H / 3))" "2 $((SCREEN_H - 3))" \
+            "$((SCREEN_W - 3)) $((SCREEN_H - 3))" "$((SCREEN_W / 2)) $((SCREEN_H - 20))")" ]
 }
 ALERT=0
 while [ $(($(date +%s) - T0)) -lt 45 ]; do
@@ -204,13 +187,8 @@ if [ "$PLASMA_MODE" = wayland ] && [ -n "$ITEM" ]; then
   fi
   bg kded2 kded5
   T2=$(date +%s)
-  ITEM=
-  for _ in $(seq 140); do
-    for it in $(items); do ours "$it" && ITEM=$it; done
-    [ -n "$ITEM" ] && break; sleep 0.25
-  done
-  [ -n "$ITEM" ] && step PASS "the watcher comes back: the icon registers again, $(($(date +%s) - T2)) s later" ||
-    step FAIL "the watcher comes back: the icon registers again" "items: $(items | tr '\n' ' ')"
+  wait_item && step PASS "the watcher comes back: the icon registers again, $(($(date +%s) - T2)) s later" ||
+    step FAIL "the watcher comes back: the icon registers again" "items: $(watcher_items | tr '\n' ' ')"
   n=$(grep -cF 'a notification area appeared' "$WORK/app.log")
   for _ in $(seq 40); do [ "$(grep -cF 'a notification area appeared' "$WORK/app.log")" -ge 2 ] && break; sleep 0.25; done
   [ "$(grep -cF 'a notification area appeared' "$WORK/app.log")" -ge 2 ] && step PASS "the window goes back into tray mode" ||
@@ -220,7 +198,7 @@ fi
 
 # --- Exit from the menu ------------------------------------------------------------------------------------------------
 how="SIGTERM"
-if [ -n "$ICONXY" ] && kill -0 "$APP" 2>/dev/null; then
+if [ -n "$ICONXY" ] && app_alive; then
   shot "$WORK/icon2.png"; XY=$(find_icon "$WORK/icon2.png") || XY=$ICONXY
   set -- $XY
   menu_at "$1" "$2" >/dev/null
@@ -229,10 +207,7 @@ if [ -n "$ICONXY" ] && kill -0 "$APP" 2>/dev/null; then
 else
   kill "$APP" 2>/dev/null
 fi
-ended=0
-for _ in $(seq 40); do kill -0 "$APP" 2>/dev/null || { ended=1; break; }; sleep 0.25; done
-if [ $ended = 1 ]; then wait "$APP"; step PASS "$how: the program ends" "status $?"; else step FAIL "$how: the program ends" "still running 10 s later"; fi
+if wait_for 10 app_gone; then wait "$APP"; step PASS "$how: the program ends" "status $?"; else step FAIL "$how: the program ends" "still running 10 s later"; fi
 [ "$how" = SIGTERM ] && step FAIL "Exit from the menu" "no Exit found in the menu"
 
-echo "plasma.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+end_steps

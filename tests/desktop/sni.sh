@@ -3,38 +3,24 @@
 # (XFCE's host; KDE Plasma, LXQt and GNOME's AppIndicator extension speak the same D-Bus protocol).
 # Qt 6 takes its D-Bus tray (SNI) when a StatusNotifierWatcher is on the session bus at start-up, otherwise the
 # XEmbed tray, so the host and the program share one private session bus, and the program starts after the watcher.
-# Needs: apt-get install --no-install-recommends xfce4-panel xfconf   (plus what lib.sh needs)
 # Usage, in a checkout: bash tests/desktop/sni.sh [path/to/dorvane]
 #   without a path, the checkout is built first
 #   SNI_MODE=xembed   control run: same host and steps, but the program sees no session bus and embeds by XEmbed
-# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when the host could not be started.
+# One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a package of
+# DESKTOP_XFCE_PACKAGES (scripts/packages.sh) is missing or the host could not be started.
 ACC_NO_TRAY=1
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+need_packages DESKTOP_XFCE_PACKAGES
 SNI_MODE=${SNI_MODE:-sni}
-TITLE='Dorvane: Configuration'
-START=$(date +%s)
-
-for tool in xfce4-panel dbus-daemon gdbus xdotool import convert compare tesseract Xvfb openbox; do
-  command -v "$tool" >/dev/null || { echo "sni.sh: $tool is missing (apt-get install --no-install-recommends xfce4-panel xfconf)"; exit 77; }
-done
-XFCONFD=$(command -v xfconfd || ls /usr/lib/*/xfce4/xfconf/xfconfd 2>/dev/null | head -n 1)
-[ -x "$XFCONFD" ] || { echo "sni.sh: xfconfd is missing (apt-get install --no-install-recommends xfconf)"; exit 77; }
-
-EXE=${1:-}
-if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+XFCONFD=$(xfconfd_path)
+acc_exe "$@"
 acc_display
 
-# --- D-Bus helpers ---------------------------------------------------------------------------------------------
-dbus_call() { gdbus call --session --timeout 3 "$@" 2>/dev/null; }
-has_owner() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner "$1" | grep -q true; }
-bus_pid() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | grep -o '[0-9]\+' | tail -n 1; }
 # The watcher's items, one "service path" per line.
 sni_items() {
-  dbus_call -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher -m org.freedesktop.DBus.Properties.Get \
-    org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems | grep -o "'[^']*'" | tr -d "'" |
-    while read -r it; do
-      case $it in */*) echo "${it%%/*} /${it#*/}" ;; *) echo "$it /StatusNotifierItem" ;; esac
-    done
+  watcher_items | while read -r it; do
+    case $it in */*) echo "${it%%/*} /${it#*/}" ;; *) echo "$it /StatusNotifierItem" ;; esac
+  done
 }
 # The program's item as "service path", if registered.
 app_item() {
@@ -80,19 +66,18 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus" NO_AT_BRIDGE=1
 host_env=(XDG_CONFIG_HOME="$XFCE" XDG_CACHE_HOME="$WORK/cache" XDG_DATA_HOME="$WORK/data" GSETTINGS_BACKEND=memory)
 env "${host_env[@]}" "$XFCONFD" >"$WORK/xfconfd.log" 2>&1 &
 PIDS+=($!)
-for _ in $(seq 50); do has_owner org.xfce.Xfconf && break; sleep 0.1; done
+wait_for 5 has_owner org.xfce.Xfconf
 env "${host_env[@]}" xfce4-panel --disable-wm-check >"$WORK/panel.log" 2>&1 &
 PANEL=$!
 PIDS+=($PANEL)
-for _ in $(seq 100); do has_owner org.kde.StatusNotifierWatcher && break; sleep 0.1; done
-if ! has_owner org.kde.StatusNotifierWatcher; then
+if ! wait_for 10 has_owner org.kde.StatusNotifierWatcher; then
   step FAIL "host: xfce4-panel's Status Tray owns org.kde.StatusNotifierWatcher" "$(tail -n 3 "$WORK/panel.log" | tr '\n' ' ')"
   exit 77
 fi
 # The tray runs in a plugin process that the panel starts; it is ours to end too.
 WRAPPER=$(bus_pid org.kde.StatusNotifierWatcher)
 [ -n "$WRAPPER" ] && [ "$(ps -o ppid= -p "$WRAPPER" | tr -d ' ')" = "$PANEL" ] && PIDS+=($WRAPPER)
-say "host: xfce4-panel $(xfce4-panel --version 2>/dev/null | grep -o '[0-9]\+\.[0-9.]*' | head -n 1), its Status Tray is the StatusNotifierWatcher (mode $SNI_MODE)"
+info "host: xfce4-panel $(xfce4-panel --version 2>/dev/null | grep -o '[0-9]\+\.[0-9.]*' | head -n 1), its Status Tray is the StatusNotifierWatcher (mode $SNI_MODE)"
 
 # The panel as it is before the program starts (once drawn: no longer the black of the bare screen).
 for _ in $(seq 40); do
@@ -120,8 +105,7 @@ ITEM=
 if [ "$SNI_MODE" != xembed ]; then
   for _ in $(seq 40); do ITEM=$(app_item) && break; sleep 0.25; done
   if [ -n "$ITEM" ]; then
-    MENU=$(dbus_call -d "${ITEM% *}" -o "${ITEM#* }" -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem Menu |
-      grep -o "'[^']*'" | tr -d "'")
+    MENU=$(dbus_prop "${ITEM% *}" "${ITEM#* }" org.kde.StatusNotifierItem Menu)
     step PASS "icon registered as a StatusNotifierItem ($ITEM, Menu=$MENU)"
   else
     step FAIL "icon registered as a StatusNotifierItem" "the watcher lists: $(sni_items | tr '\n' ' ')"
@@ -140,7 +124,7 @@ for _ in $(seq 20); do
 done
 if [ -z "$ICON" ]; then
   step FAIL "icon shown on the panel" "nothing icon-sized appeared on the panel"
-  echo "sni.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"; exit 1
+  end_steps; exit
 fi
 set -- $ICON
 IX=$(($3 + $1 / 2)) IY=$(($4 + $2 / 2))
@@ -151,28 +135,8 @@ if [ "$SNI_MODE" = xembed ]; then # the control run looks once, with the icon al
     step FAIL "control: no SNI item, the program uses the XEmbed tray" "registered $ITEM"
 fi
 
-window_shown() { app_windows | grep -q " $TITLE\$"; }
-# Wait up to N seconds for the configuration window to be shown (1) or hidden (0).
-wait_shown() {
-  local want=$1 n=$2
-  for _ in $(seq $((n * 4))); do
-    if window_shown; then [ "$want" = 1 ] && return 0; else [ "$want" = 0 ] && return 0; fi
-    sleep 0.25
-  done
-  return 1
-}
-state_word() { [ "$1" = 1 ] && echo shown || echo hidden; }
-# toggle_step "how": the configuration window must change state within 3 s of the action just done.
-toggle_step() {
-  local how=$1 what
-  what="$how: configuration window $(state_word "$was") -> $(state_word $((1 - was)))"
-  if wait_shown $((1 - was)) 3; then step PASS "$what"; else step FAIL "$what" "it stayed $(state_word "$was")"; fi
-}
-
 for _ in 1 2; do
-  window_shown && was=1 || was=0
-  xdotool mousemove "$IX" "$IY" click 1
-  toggle_step "left click"
+  toggle_step "left click" xdotool mousemove "$IX" "$IY" click 1
   sleep 0.6 # apart from a double-click
 done
 
@@ -210,14 +174,10 @@ open_menu() {
 if open_menu; then
   step PASS "right click: popup menu with Configure and Exit"
   keep_shot "$WORK/menu.png" "sni-$SNI_MODE-menu.png"
-  window_shown && was=1 || was=0
-  xdotool mousemove $CONF_XY click 1
-  toggle_step "menu Configure"
+  toggle_step "menu Configure" xdotool mousemove $CONF_XY click 1
   if open_menu; then
     xdotool mousemove $EXIT_XY click 1
-    ended=0
-    for _ in $(seq 40); do app_alive || { ended=1; break; }; sleep 0.25; done
-    [ $ended = 1 ] && step PASS "menu Exit: the program ends" || step FAIL "menu Exit: the program ends" "still running 10 s later"
+    wait_for 10 app_gone && step PASS "menu Exit: the program ends" || step FAIL "menu Exit: the program ends" "still running 10 s later"
   else
     step FAIL "menu Exit: the program ends" "the second right click showed no menu; saw: $MENU_TEXT"
   fi
@@ -237,5 +197,4 @@ if ! app_alive; then
     step FAIL "icon leaves the panel with the program" "$(panel_changes) pixels still differ; the watcher lists: $(sni_items | tr '\n' ' ')"
 fi
 
-echo "sni.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+end_steps

@@ -4,25 +4,15 @@
 # (WAYLAND_DEBUG=client) and read back; the clock is faked so that the alert comes at the first tick, 30 s in.
 # Steps: the configuration window maps; the alert maps; the alert asks for fullscreen or is configured to the whole
 # output; a screenshot shows the alert over the whole output; the program ends on SIGTERM with status 0.
-# Needs: apt-get install --no-install-recommends weston qt6-wayland libfaketime imagemagick   (plus the build tools)
 # Usage, in a checkout: bash tests/desktop/wayland.sh [path/to/dorvane]
 #   without a path, the checkout is built first
 # One PASS/FAIL line per step (INFO lines say what was seen); exit 0 when all pass, 1 when any step fails,
-# 77 (skipped) when a tool is missing or the compositor does not start. On a failure the logs and the screenshot are kept in /tmp.
+# 77 (skipped) when a package of DESKTOP_WESTON_PACKAGES (scripts/packages.sh) is missing or the compositor does not
+# start. On a failure the logs and the screenshot are kept in /tmp.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-TITLE='Dorvane: Configuration'
-START=$(date +%s)
+need_packages DESKTOP_WESTON_PACKAGES
 SOCK=wl-dorvane
-
-for tool in weston weston-screenshooter convert; do
-  command -v "$tool" >/dev/null || { echo "wayland.sh: $tool is missing (apt-get install --no-install-recommends weston qt6-wayland libfaketime imagemagick)"; exit 77; }
-done
-ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
-  { echo "wayland.sh: Qt's Wayland platform plugin is missing (apt-get install --no-install-recommends qt6-wayland)"; exit 77; }
-[ -n "$(faketime_lib)" ] || { echo "wayland.sh: libfaketime is missing (apt-get install libfaketime)"; exit 77; }
-
-EXE=${1:-}
-if [ -z "$EXE" ]; then EXE=$(acc_build) || { echo "$EXE"; exit 1; }; fi
+acc_exe "$@"
 
 # --- the compositor: weston, headless, drawn in memory by pixman so that screenshots work (--debug allows them) ---
 export XDG_RUNTIME_DIR="$WORK/run"
@@ -122,12 +112,7 @@ if ALERT=$(wait_toplevel $((45 - ($(date +%s) - T0))) "\$1 != \"$TITLE\""); then
   shot "$WORK/alert.png"
   keep_shot "$WORK/alert.png" weston-alert.png
   BG=$(pixel "$WORK/alert.png" $((SCREEN_W / 2)) $((SCREEN_H * 6 / 10)))
-  off=
-  for xy in "2 2" "$((SCREEN_W - 3)) 2" "2 $((SCREEN_H - 3))" "$((SCREEN_W - 3)) $((SCREEN_H - 3))"; do
-    set -- $xy
-    c=$(pixel "$WORK/alert.png" "$1" "$2")
-    [ "$c" = "$BG" ] || off="$off ($1,$2)=$c"
-  done
+  off=$(other_colour "$WORK/alert.png" "$BG" "2 2" "$((SCREEN_W - 3)) 2" "2 $((SCREEN_H - 3))" "$((SCREEN_W - 3)) $((SCREEN_H - 3))")
   # Where the alert's colour shows: its bounding box (a black frame added first, so that trim keeps the colour).
   BOX=$(convert "$WORK/alert.png" -fill black +opaque "rgb($BG)" -bordercolor black -border 1 -trim \
     -format '%w %h %X %Y' info: 2>/dev/null)
@@ -147,19 +132,5 @@ fi
 # Anything the program said besides its protocol traffic.
 grep -v '^\[' "$WORK/app.log" | sort | uniq -c | sed 's/^ *[0-9]* /program said: /' | head -n 8 | while read -r l; do info "$l"; done
 
-if app_alive; then
-  kill -TERM "$APP"
-  for _ in $(seq 40); do app_alive || break; sleep 0.125; done
-  if app_alive; then
-    step FAIL "ends on SIGTERM with status 0" "still running 5 s after SIGTERM"
-  else
-    wait "$APP"; rc=$?
-    [ "$rc" = 0 ] && step PASS "survives, and ends on SIGTERM with status 0" || step FAIL "ends on SIGTERM with status 0" "status $rc"
-  fi
-else
-  wait "$APP"; rc=$?
-  step FAIL "survives, and ends on SIGTERM with status 0" "it had already ended, status $rc"
-fi
-
-echo "wayland.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+step_sigterm "survives, and ends on SIGTERM with status 0"
+end_steps

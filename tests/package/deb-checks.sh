@@ -6,11 +6,10 @@
 #
 # Exits 77 where the checking tools are not installed.
 set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$(cd "${1:?usage: deb-checks.sh BUILD_DIR}" && pwd)
 
-need cpack file dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli man groff gzip
+need_packages DEB_PACKAGES DEB_CHECK_PACKAGES
 
 work=$(mktemp -d /tmp/dorvane-deb.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -93,5 +92,4 @@ top=$(zcat "$root/usr/share/doc/dorvane/changelog.gz" | sed -n '1s/^dorvane (\([
 if [ "$top" = "$version" ]; then step PASS "the changelog's latest entry is version $version"
 else step FAIL "the changelog's latest entry is the package's version" "$top, package $version"; fi
 
-[ "$FAILS" = 0 ] || { echo "$FAILS check(s) failed"; exit 1; }
-echo "all package checks passed"
+end_steps

@@ -15,20 +15,18 @@
 # it to bootstrap afresh. The packages installed on top always come from the mirror.
 # DORVANE_SHOTS=folder  keeps a screenshot of the program in the chroot there.
 set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$(cd "${1:?usage: deb-chroot.sh BUILD_DIR}" && pwd)
 
 [ "$(id -u)" = 0 ] || { echo "SKIP: needs root for debootstrap and chroot"; exit 77; }
-need debootstrap chroot unshare mount tar cpack file dpkg-deb dpkg-shlibdeps
+need_packages DEB_CHROOT_PACKAGES DEB_PACKAGES
 # Mounts made for the chroot vanish with this script's own mount namespace.
 if [ -z "${DORVANE_IN_NAMESPACE:-}" ]; then
     unshare -m true 2>/dev/null || { echo "SKIP: no private mount namespace here"; exit 77; }
     DORVANE_IN_NAMESPACE=1 exec unshare -m --propagation private bash "$0" "$@"
 fi
 
-started=$(date +%s)
-elapsed() { echo "$(($(date +%s) - started)) s"; }
+elapsed() { echo "$(($(date +%s) - START)) s"; }
 work=$(mktemp -d /tmp/dorvane-chroot.XXXXXX)
 root=$work/root
 cleanup() {
@@ -197,6 +195,4 @@ else
     step FAIL "apt-get purge leaves nothing named dorvane" "$(echo $stray)"
 fi
 
-echo "INFO  done in $(elapsed)"
-[ "$FAILS" = 0 ] || { echo "$FAILS check(s) failed"; exit 1; }
-echo "all chroot checks passed"
+end_steps

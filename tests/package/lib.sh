@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # Shared by the package checks: makes the Debian package from a build folder with CPack.
-set -u
+source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 
 # make_deb BUILD_DIR OUT_DIR: prints the path of the package that ctest made once for all the
 # package checks in DORVANE_DEB_DIR, or else of one made now in OUT_DIR.
@@ -18,18 +18,4 @@ make_deb() {
     deb=$(find "$out" -maxdepth 1 -name 'dorvane_*.deb' | head -n 1)
     [ -n "$deb" ] || { echo "cpack made no dorvane_*.deb in $out" >&2; return 1; }
     echo "$deb"
-}
-
-# need TOOL...: skip (77) when a tool is missing.
-need() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed"; exit 77; }
-    done
-}
-
-FAILS=0
-step() { # step PASS|FAIL "what" ["why"]
-    printf '%s  %s%s\n' "$1" "$2" "${3:+: $3}"
-    [ "$1" = PASS ] || FAILS=$((FAILS + 1))
 }

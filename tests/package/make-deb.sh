@@ -3,7 +3,7 @@
 #   tests/package/make-deb.sh BUILD_DIR OUT_DIR
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
-need cpack file dpkg-shlibdeps
+need_packages DEB_PACKAGES
 rm -rf "$2" && mkdir -p "$2" || exit 1
 unset DORVANE_DEB_DIR
 make_deb "$1" "$2"
