@@ -19,12 +19,9 @@
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$HERE/../desktop/lib.sh"
 source "$SRC/scripts/wine-prefix.sh"
-START=$(date +%s)
 
 INSTALLER=${1:-}
-for tool in Xvfb openbox trayer xdotool xwininfo import "$WINE64" "$WINESERVER" x86_64-w64-mingw32-gcc; do
-  command -v "$tool" >/dev/null || { echo "installer.sh: $tool is missing (scripts/packages.sh: WINDOWS_PACKAGES, DESKTOP_X11_PACKAGES)"; exit 77; }
-done
+need_packages WINDOWS_PACKAGES DESKTOP_X11_PACKAGES
 [ -n "$INSTALLER" ] && [ -f "$INSTALLER" ] || { echo "installer.sh: no installer at '${INSTALLER}'"; exit 1; }
 INSTALLER=$(realpath "$INSTALLER")
 # The version, from the installer's name as CPack writes it: Dorvane-<version>-win64.exe.
@@ -328,5 +325,4 @@ else
     "started by the session: ${started:-none}; still running: ${running:-none}; left: ${left:-nothing}"
 fi
 
-echo "installer.sh: $FAILS step(s) failed after $(($(date +%s) - START)) s"
-[ "$FAILS" = 0 ]
+end_steps
