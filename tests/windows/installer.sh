@@ -54,7 +54,6 @@ reg_value() { W reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$
 OPTIONS='HKCU\Software\Dorvane\Dorvane\Options'
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 EXE='C:\Program Files\Dorvane\Dorvane.exe'
-TITLE='Dorvane: Configuration'
 
 # The helper that plays a cancelled logoff, built for Windows here.
 if ! x86_64-w64-mingw32-gcc -std=c11 -O2 -municode -static -o "$WORK/endsession.exe" \
