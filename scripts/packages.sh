@@ -54,6 +54,9 @@ DESKTOP_SESSION_PACKAGES=(xfce4-session xfconf openbox dbus-daemon xvfb xdotool 
 DESKTOP_PLASMA_PACKAGES=(plasma-workspace plasma-desktop kwin-x11 kwin-wayland qtwayland5 plasma-workspace-wayland
                          qt6-wayland xvfb xdotool imagemagick libfaketime tesseract-ocr tesseract-ocr-eng
                          dbus-daemon libglib2.0-bin)
+# The late alert check, besides DESKTOP_X11_PACKAGES: it speaks for logind on a private system bus and reads the
+# alert and the tray message.
+DESKTOP_WAKE_PACKAGES=(dbus-daemon python3-gi tesseract-ocr tesseract-ocr-eng)
 # Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).
 DEB_PACKAGES=(dpkg-dev file)
 # Checking it as Debian does, and installing it on a bare Debian 12 in a chroot.

@@ -268,3 +268,6 @@ other_colour() {
     [ "$c" = "$want" ] || printf ' (%s)=%s' "${xy/ /,}" "$c"
   done
 }
+
+# The program's window that covers the whole screen, the alert, if it shows one; prints its id.
+alert_window() { app_windows | awk -v W="$SCREEN_W" -v H="$SCREEN_H" '$4>=W && $5>=H {print $1; f=1; exit} END {exit !f}'; }
