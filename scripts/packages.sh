@@ -57,6 +57,9 @@ DESKTOP_PLASMA_PACKAGES=(plasma-workspace plasma-desktop kwin-x11 kwin-wayland q
 # The late alert check, besides DESKTOP_X11_PACKAGES: it speaks for logind on a private system bus and reads the
 # alert and the tray message.
 DESKTOP_WAKE_PACKAGES=(dbus-daemon python3-gi tesseract-ocr tesseract-ocr-eng)
+# The screen reader check, besides DESKTOP_X11_PACKAGES: the accessibility bus on a private session bus, and an
+# AT-SPI client.
+DESKTOP_ATSPI_PACKAGES=(at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-daemon libglib2.0-bin)
 # Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).
 DEB_PACKAGES=(dpkg-dev file)
 # Checking it as Debian does, and installing it on a bare Debian 12 in a chroot.
