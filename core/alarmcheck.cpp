@@ -2,6 +2,21 @@
 
 #include "oledate.h"
 
+namespace {
+
+qint16 isItSaturday(int weekday)
+{
+    return static_cast<qint16>(weekday == Saturday ? 1 : 0);
+}
+
+// The wall-clock reading alone, so that a daylight-saving jump is a jump here too.
+QDateTime wallClock(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+} // namespace
+
 std::optional<qint16> alarmDue(const QDateTime &now, const WeekSchedule &schedule)
 {
     const int weekday = weekdayFromQt(now.date().dayOfWeek());
@@ -11,18 +26,8 @@ std::optional<qint16> alarmDue(const QDateTime &now, const WeekSchedule &schedul
     const bool sameMinute = current.hour() == entry.hour() && current.minute() == entry.minute();
     if (!sameMinute || today.workFlag != WorkFlag::Checked)
         return std::nullopt;
-    return static_cast<qint16>(weekday == Saturday ? 1 : 0);
+    return isItSaturday(weekday);
 }
-
-namespace {
-
-// The wall-clock reading alone, so that a daylight-saving jump is a jump here too.
-QDateTime wallClock(const QDate &date, const QTime &time)
-{
-    return QDateTime(date, time, Qt::UTC);
-}
-
-} // namespace
 
 std::optional<MissedAlarm> missedAlarm(const QDateTime &previousCheck, const QDateTime &now,
                                        const WeekSchedule &schedule)
@@ -41,7 +46,7 @@ std::optional<MissedAlarm> missedAlarm(const QDateTime &previousCheck, const QDa
         return std::nullopt;
     MissedAlarm missed;
     missed.time = due.time();
-    missed.isItSaturday = static_cast<qint16>(weekday == Saturday ? 1 : 0);
+    missed.isItSaturday = isItSaturday(weekday);
     missed.showLate = due.secsTo(after) <= kLateAlertSeconds;
     return missed;
 }
