@@ -2,15 +2,14 @@
 // over in the sleep comes now, not at the next 30-second tick.
 
 #include "alertwindow.h"
+#include "processsupport.h"
 #include "programsupport.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#else
+#ifndef Q_OS_WIN
 #include <QDBusConnection>
 #include <QDBusMessage>
 #endif
@@ -25,19 +24,10 @@ const QDate kTuesday(2026, 12, 8);
 // As Windows sends it to every top-level window of the program.
 void sendToOwnWindows(UINT message, WPARAM wParam)
 {
-    const std::pair<UINT, WPARAM> sent(message, wParam);
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == ::GetCurrentProcessId()) {
-                const auto *m = reinterpret_cast<const std::pair<UINT, WPARAM> *>(data);
-                DWORD_PTR answer = 0;
-                ::SendMessageTimeoutW(window, m->first, m->second, 0, SMTO_ABORTIFHUNG, 5000, &answer);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&sent));
+    for (HWND window : ProcessSupport::topLevelWindows(QCoreApplication::applicationPid(), false)) {
+        DWORD_PTR answer = 0;
+        ::SendMessageTimeoutW(window, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+    }
 }
 #endif
 
