@@ -2,6 +2,8 @@
 
 #include "oledate.h"
 
+#include <algorithm>
+
 namespace {
 
 qint16 isItSaturday(int weekday)
@@ -49,4 +51,17 @@ std::optional<MissedAlarm> missedAlarm(const QDateTime &previousCheck, const QDa
     missed.isItSaturday = isItSaturday(weekday);
     missed.showLate = due.secsTo(after) <= kLateAlertSeconds;
     return missed;
+}
+
+bool keyAnswersAlert(qint64 shownAt, std::optional<qint64> lastKeyAt, qint64 pressedAt, bool autoRepeat)
+{
+    if (autoRepeat)
+        return false;
+    const qint64 stillSince = lastKeyAt ? std::max(shownAt, *lastKeyAt) : shownAt;
+    return pressedAt - stillSince >= kAnswerKeyQuietMs;
+}
+
+bool clickAnswersAlert(qint64 shownAt, qint64 pressedAt)
+{
+    return pressedAt - shownAt >= kAnswerClickDelayMs;
 }

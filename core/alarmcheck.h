@@ -34,3 +34,18 @@ inline constexpr qint64 kLateAlertSeconds = 60 * 60;
 /// alarm rule's case) or an invalid previousCheck gives nothing.
 std::optional<MissedAlarm> missedAlarm(const QDateTime &previousCheck, const QDateTime &now,
                                        const WeekSchedule &schedule);
+
+/// How long, in ms, the keyboard must have been still before Enter or Space answers the alert: keys
+/// typed into another program as the alert appears land in the alert and must not dismiss it.
+inline constexpr qint64 kAnswerKeyQuietMs = 1000;
+/// How long, in ms, after the alert appeared a mouse press on its button first counts.
+inline constexpr qint64 kAnswerClickDelayMs = 500;
+
+/// Whether a press of Enter or Space at pressedAt answers the alert that appeared at shownAt.
+/// lastKeyAt is the last key press or release the alert received before this press, if any. The
+/// keyboard must have been still for kAnswerKeyQuietMs since the later of shownAt and lastKeyAt;
+/// an auto-repeated press never answers. All times in ms on one monotonic clock.
+bool keyAnswersAlert(qint64 shownAt, std::optional<qint64> lastKeyAt, qint64 pressedAt, bool autoRepeat);
+/// Whether a mouse press on the alert's button at pressedAt counts: at least kAnswerClickDelayMs
+/// after the alert appeared at shownAt. Times in ms on one monotonic clock.
+bool clickAnswersAlert(qint64 shownAt, qint64 pressedAt);

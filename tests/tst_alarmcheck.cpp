@@ -37,6 +37,8 @@ private slots:
     void everyDayAroundItsMinute();
     void passedOverWhileNoCheckRan_data();
     void passedOverWhileNoCheckRan();
+    void answeringTheAlert_data();
+    void answeringTheAlert();
 };
 
 void TestAlarmCheck::rule_data()
@@ -157,6 +159,40 @@ void TestAlarmCheck::passedOverWhileNoCheckRan()
     QCOMPARE(got, expected);
     if (missed)
         QCOMPARE(missed->time, OleDate::timeOfDay(entryTime));
+}
+
+void TestAlarmCheck::answeringTheAlert_data()
+{
+    QTest::addColumn<bool>("click"); // else Enter or Space
+    QTest::addColumn<qint64>("lastKeyAt"); // -1: no key since it appeared
+    QTest::addColumn<qint64>("pressedAt"); // the alert appeared at 10000
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<bool>("answers");
+
+    QTest::newRow("a key at once does not answer") << false << qint64(-1) << qint64(10000) << false << false;
+    QTest::newRow("a key 999 ms after the alert does not answer") << false << qint64(-1) << qint64(10999) << false << false;
+    QTest::newRow("a key a still second after the alert answers") << false << qint64(-1) << qint64(11000) << false << true;
+    QTest::newRow("a key typed before the alert does not count") << false << qint64(9900) << qint64(11000) << false << true;
+    QTest::newRow("a key 999 ms after the last key does not answer") << false << qint64(12000) << qint64(12999) << false << false;
+    QTest::newRow("a key a still second after the last key answers") << false << qint64(12000) << qint64(13000) << false << true;
+    QTest::newRow("an auto-repeated key never answers") << false << qint64(-1) << qint64(60000) << true << false;
+    QTest::newRow("a click at once does not count") << true << qint64(-1) << qint64(10000) << false << false;
+    QTest::newRow("a click 499 ms after the alert does not count") << true << qint64(-1) << qint64(10499) << false << false;
+    QTest::newRow("a click half a second after the alert counts") << true << qint64(-1) << qint64(10500) << false << true;
+    QTest::newRow("a click counts while keys are typed") << true << qint64(10900) << qint64(11000) << false << true;
+}
+
+void TestAlarmCheck::answeringTheAlert()
+{
+    QFETCH(bool, click);
+    QFETCH(qint64, lastKeyAt);
+    QFETCH(qint64, pressedAt);
+    QFETCH(bool, autoRepeat);
+    QFETCH(bool, answers);
+    constexpr qint64 shownAt = 10000;
+    const std::optional<qint64> lastKey = lastKeyAt < 0 ? std::nullopt : std::optional<qint64>(lastKeyAt);
+    QCOMPARE(click ? clickAnswersAlert(shownAt, pressedAt) : keyAnswersAlert(shownAt, lastKey, pressedAt, autoRepeat),
+             answers);
 }
 
 QTEST_GUILESS_MAIN(TestAlarmCheck)

@@ -264,16 +264,26 @@ void TestAlertWindow::secondAlertReusesTheOpenWindow()
 void TestAlertWindow::dismissedAlertComesBackFresh_data()
 {
     QTest::addColumn<int>("key"); // 0: a click
+    QTest::addColumn<int>("waitMs"); // after the alert appeared
+    QTest::addColumn<bool>("typing"); // a letter typed just before the key
+    QTest::addColumn<bool>("dismissed");
     QTest::addColumn<bool>("tickInTheSamePass"); // before OK's deletion has run
-    QTest::newRow("dismissed by a click on OK") << 0 << false;
-    QTest::newRow("dismissed by Enter on the focused OK") << int(Qt::Key_Return) << false;
-    QTest::newRow("dismissed by Space on the focused OK") << int(Qt::Key_Space) << false;
-    QTest::newRow("a tick in the same pass of the event loop as OK shows an alert that stays") << 0 << true;
+    QTest::newRow("dismissed by a click on OK half a second after it appeared") << 0 << 600 << false << true << false;
+    QTest::newRow("a click at once, already on its way, does not dismiss") << 0 << 0 << false << false << false;
+    QTest::newRow("dismissed by Enter on the focused OK after a still second") << int(Qt::Key_Return) << 1100 << false << true << false;
+    QTest::newRow("dismissed by Space on the focused OK after a still second") << int(Qt::Key_Space) << 1100 << false << true << false;
+    QTest::newRow("Enter right after typing is swallowed, and so is the typing")
+        << int(Qt::Key_Return) << 1100 << true << false << false;
+    QTest::newRow("a tick in the same pass of the event loop as OK shows an alert that stays")
+        << 0 << 600 << false << true << true;
 }
 
 void TestAlertWindow::dismissedAlertComesBackFresh()
 {
     QFETCH(int, key);
+    QFETCH(int, waitMs);
+    QFETCH(bool, typing);
+    QFETCH(bool, dismissed);
     QFETCH(bool, tickInTheSamePass);
     Fixture f;
     f.app.Form_Load();
@@ -281,10 +291,19 @@ void TestAlertWindow::dismissedAlertComesBackFresh()
     f.app.GoToWork(0);
     QPointer<AlertWindow> first = f.app.alertWindow();
     QVERIFY(first);
+    QTest::qWait(waitMs);
+    if (typing)
+        QTest::keyClick(first->focusWidget(), Qt::Key_A);
     if (key)
         QTest::keyClick(first->focusWidget(), Qt::Key(key));
     else
         QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    if (!dismissed) {
+        QTest::qWait(50);
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->focusWidget(), first->cmdOK);
+        return;
+    }
     if (tickInTheSamePass)
         f.app.GoToWork(0);
     QTRY_VERIFY(!first); // OK destroys it

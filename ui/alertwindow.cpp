@@ -1,9 +1,11 @@
 #include "alertwindow.h"
 
+#include "alarmcheck.h"
 #include "fonts.h"
 #include "messagelabel.h"
 #include "twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -39,7 +41,10 @@ AlertWindow::AlertWindow(QWidget *parent)
     cmdOK->setAccessibleDescription(QStringLiteral("Dismisses the alert."));
     Twips::place(cmdOK, QStringLiteral("cmdOK"), 990, 2040, kButtonWidth, kButtonHeight);
     connect(cmdOK, &QPushButton::clicked, this, &AlertWindow::cmdOK_Click);
+    // A screen reader's press action goes past these events, and so works at once.
+    cmdOK->installEventFilter(this);
     cmdOK->setFocus();
+    m_clock.start();
 }
 
 AlertLayout AlertWindow::layoutFor(double width, double height)
@@ -86,7 +91,54 @@ void AlertWindow::showOnScreen(QScreen *screen)
         // screen, so that it fills this monitor and not the one under the pointer.
         setGeometry(screen->geometry());
     }
+    m_shownAt = m_clock.elapsed();
     showFullScreen();
+}
+
+bool AlertWindow::keyAnswers(const QKeyEvent *event)
+{
+    const qint64 now = m_clock.elapsed();
+    const bool answerKey = event->type() == QEvent::KeyPress
+        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+        && keyAnswersAlert(m_shownAt, m_lastKeyAt, now, event->isAutoRepeat());
+    m_lastKeyAt = now;
+    return answerKey;
+}
+
+bool AlertWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != cmdOK)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (keyAnswers(key)) {
+            cmdOK->click();
+            return true;
+        }
+        // Tab moves the focus as ever; nothing else gets through to the button.
+        return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return !clickAnswersAlert(m_shownAt, m_clock.elapsed());
+    default:
+        return false;
+    }
+}
+
+void AlertWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Typing that reaches the window itself is swallowed too, and keeps the button waiting.
+    keyAnswers(event);
+    event->accept();
+}
+
+void AlertWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    keyAnswers(event);
+    event->accept();
 }
 
 void AlertWindow::resizeEvent(QResizeEvent *event)
