@@ -13,6 +13,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <utility>
 
 Dorvane::Dorvane(SettingsStore &store, const Clock &clock, const UnixSignals *unixSignals,
                  const SingleInstance *instance, QObject *parent)
@@ -54,6 +55,8 @@ Dorvane::Dorvane(SettingsStore &store, const Clock &clock, const UnixSignals *un
     // Windows may end the process before exec() returns; aboutToQuit comes exactly once on every
     // way out. Elsewhere logout sends SIGTERM.
     connect(qApp, &QCoreApplication::aboutToQuit, &m_reminder, [this] { m_reminder.finish(); });
+    // The end of the session reaches the application as a Quit event, which closes every window.
+    qApp->installEventFilter(this);
 
     m_trayAvailable = m_tray.trayAvailable();
     m_window.setTrayAvailable(m_trayAvailable);
@@ -95,6 +98,11 @@ void Dorvane::GoToWork(qint16 IsItSaturday)
         m_alert->deleteLater();
         m_alert = nullptr;
     }
+    // Where a window cannot raise itself (Qt on Wayland), the alert that is still open gives way to
+    // a new one, which the compositor maps on top with the focus; it goes once the new one is up.
+    QPointer<AlertWindow> previous;
+    if (m_alert && QGuiApplication::platformName().startsWith(u"wayland"))
+        previous = std::exchange(m_alert, nullptr);
     if (!m_alert)
         m_alert = new AlertWindow;
     const DisplayOptions &options = m_reminder.displayOptions();
@@ -104,11 +112,23 @@ void Dorvane::GoToWork(qint16 IsItSaturday)
     m_alert->showOnScreen(QGuiApplication::primaryScreen());
     m_alert->raise();
     m_alert->activateWindow();
+    if (previous) {
+        previous->hide();
+        previous->deleteLater();
+    }
+}
+
+bool Dorvane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit)
+        m_window.endProgram();
+    return QObject::eventFilter(watched, event);
 }
 
 void Dorvane::mnuExit_Click()
 {
     // In the order the windows were opened; the configuration window takes its help along.
+    m_window.endProgram();
     m_window.close();
     if (m_alert)
         m_alert->close();

@@ -45,6 +45,9 @@ public slots:
     /// Closes every window and asks for the end through quitRequested.
     void mnuExit_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     /// Every window is closed; the program should end now.
     void quitRequested();

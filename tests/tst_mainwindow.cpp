@@ -731,6 +731,8 @@ void TestMainWindow::closing_data()
         QTest::addRow("with a tray, the %s hides", qPrintable(how)) << true << true << how;
         QTest::addRow("without a tray, the %s minimises", qPrintable(how)) << false << false << how;
     }
+    QTest::newRow("with a tray, a close the desktop does not mark as the user's hides too")
+        << true << true << u"unmarked close"_qs;
     QTest::newRow("with a tray that came after start-up, the close box hides") << false << true << u"close box"_qs;
     QTest::newRow("with the tray gone, the close box minimises") << true << false << u"close box"_qs;
 }
@@ -757,6 +759,8 @@ void TestMainWindow::closing()
         QSpontaneKeyEvent::setSpontaneous(&event);
         QApplication::instance()->notify(&w, &event); // sendEvent() would clear the flag
         QVERIFY(!event.isAccepted());
+    } else if (how == u"unmarked close") {
+        QVERIFY(!w.close());
     } else if (how == u"Enter on the focused Hide") {
         child<QPushButton>(w, u"cmdHide"_qs)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -784,8 +788,12 @@ void TestMainWindow::programmaticCloseGoesAhead()
     auto &[store, clock, app, reminder, w] = fixture;
     setTray(app, true);
     w.show();
+    w.endProgram();
     QVERIFY(w.close());
     QVERIFY(!w.isVisible());
+    // The tick stops only when the program ends, with the last save.
+    QVERIFY(tickTimer(reminder)->isActive());
+    reminder.finish();
     QVERIFY(!tickTimer(reminder)->isActive());
 }
 

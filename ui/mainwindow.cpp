@@ -356,13 +356,13 @@ void MainWindow::lblBackColor_Click(int)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The user's close box only hides the window; the program goes on in the tray.
-    if (event->spontaneous()) {
+    // Any close but the program's own ending is the user's, and only hides the window; the program
+    // goes on in the tray. Qt's Wayland plugin does not mark a compositor's close spontaneous.
+    if (!m_ending) {
         event->ignore();
         hideWindow();
         return;
     }
-    m_reminder.stopTicking();
     if (m_help)
         m_help->close();
     event->accept();

@@ -17,8 +17,7 @@ class WorkCheckBox;
 
 /// frmMain: the configuration window and the program's main window. It shows the live schedule
 /// and display options of a Reminder, follows its loads and hands every edit to it. It stays
-/// alive, shown or hidden, until the program ends; closing it otherwise than by the user stops the
-/// Reminder's tick.
+/// alive, shown or hidden, until the program ends: until endProgram(), every close only hides it.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -32,6 +31,10 @@ public:
     void setTrayAvailable(bool available);
     /// Shows the window with a taskbar button only where there is no tray to get it back from.
     void setVisible(bool visible) override;
+
+    /// The program is ending (Exit, Quit, a signal or the end of the session): from now on a close
+    /// closes the window, and its help with it.
+    void endProgram() { m_ending = true; }
 
     /// Shows help topic iHelp modally over this window; returns when it has been closed.
     void CallHelp(qint16 iHelp);
@@ -77,4 +80,5 @@ private:
     QPointer<HelpWindow> m_help;
     bool m_trayAvailable = false;
     bool m_loading = false;
+    bool m_ending = false;
 };
