@@ -41,12 +41,13 @@ TEST_PACKAGES=(qt6-qpa-plugins tzdata)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The desktop checks, one group per desktop, each all that its checks need; a check whose group
 # cannot be installed is skipped.
-DESKTOP_X11_PACKAGES=(xvfb openbox trayer xdotool x11-utils imagemagick faketime libfaketime procps)
+DESKTOP_X11_PACKAGES=(xvfb openbox trayer xdotool x11-utils imagemagick faketime libfaketime procps xterm)
 DESKTOP_XFCE_PACKAGES=(xfce4-panel xfconf dbus-daemon libglib2.0-bin tesseract-ocr tesseract-ocr-eng
-                       xvfb openbox xdotool x11-utils imagemagick)
+                       xvfb openbox xdotool x11-utils imagemagick xterm)
 DESKTOP_WESTON_PACKAGES=(weston qt6-wayland imagemagick libfaketime)
+# weston for weston-terminal, the other program's window there; xterm through Xwayland.
 DESKTOP_GNOME_PACKAGES=(gnome-shell gnome-shell-extension-appindicator xwayland qt6-wayland dbus-daemon libglib2.0-bin
-                        imagemagick libfaketime)
+                        imagemagick libfaketime weston xterm)
 DESKTOP_LXQT_PACKAGES=(lxqt-panel xvfb openbox xdotool x11-utils imagemagick dbus-daemon tesseract-ocr tesseract-ocr-eng)
 # Login autostart under a real session manager.
 DESKTOP_SESSION_PACKAGES=(xfce4-session xfconf openbox dbus-daemon xvfb xdotool x11-utils procps)

@@ -143,12 +143,16 @@ acc_display() {
 # manager can answer late, and xdotool's --sync then gives up), then Alt+F4, which the window
 # manager turns into the same close request.
 close_box() {
+  activate "$1"
+  xdotool key --clearmodifiers alt+F4
+}
+activate() {
   for _ in $(seq 25); do
     xdotool windowactivate "$1" 2>/dev/null
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && break
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
     sleep 0.2
   done
-  xdotool key --clearmodifiers alt+F4
+  return 1
 }
 
 # A private settings store: writes the given KEY=TEXT lines under [Options].
@@ -271,3 +275,37 @@ other_colour() {
 
 # The program's window that covers the whole screen, the alert, if it shows one; prints its id.
 alert_window() { app_windows | awk -v W="$SCREEN_W" -v H="$SCREEN_H" '$4>=W && $5>=H {print $1; f=1; exit} END {exit !f}'; }
+
+# --- another program's window, focused as the alert comes ---
+OTHER_TITLE='Another program'
+# start_xterm: an xterm at the lower left, clear of the alert's own colour sampled in the middle of the screen, running
+# cat so that what is typed into it is only echoed; made the active window. Sets OTHER and its client area OX OY OW OH.
+start_xterm() {
+  xterm -geometry 48x12+40+400 -title "$OTHER_TITLE" -e cat >"$WORK/xterm.log" 2>&1 &
+  PIDS+=($!)
+  OTHER=$(wait_window "^$OTHER_TITLE\$" 15) || return 1
+  other_geometry "$OTHER"
+  activate "$OTHER"
+}
+other_geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; OX=$X OY=$Y OW=$WIDTH OH=$HEIGHT; }
+# The client window that the window manager stacks on top of all (the last of _NET_CLIENT_LIST_STACKING), in decimal.
+top_window() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*' | tail -n 1 | xargs -r printf '%d\n'; }
+# covers_other PICTURE COLOUR: those of the other window's middle and of a point 6 pixels inside each of its corners
+# (OX OY OW OH) that are not of the alert's colour, as other_colour prints them.
+covers_other() {
+  other_colour "$1" "$2" "$((OX + OW / 2)) $((OY + OH / 2))" "$((OX + 6)) $((OY + 6))" "$((OX + OW - 7)) $((OY + 6))" \
+    "$((OX + 6)) $((OY + OH - 7))" "$((OX + OW - 7)) $((OY + OH - 7))"
+}
+# stacked_step WHAT ALERT PICTURE COLOUR: on an X display, the alert ALERT is the top window and the picture shows its
+# colour over the other window.
+stacked_step() {
+  local top off
+  top=$(top_window)
+  off=$(covers_other "$3" "$4")
+  if [ "$top" = "$2" ] && [ -z "$off" ]; then
+    step PASS "$1"
+  else
+    step FAIL "$1" "top window $top ($(xdotool getwindowname "$top" 2>/dev/null)), the alert is $2; \
+the active window is $(xdotool getactivewindow 2>/dev/null); points of another colour than the alert's $4:${off:- none}"
+  fi
+}

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual desktop with a window manager and a notification area, with the
 # clock set to just before a Saturday alarm, and takes screenshots of the configuration window and
-# of the alert. Also checks that the close box only hides the configuration window and that the
-# program ends cleanly on SIGTERM.
+# of the alert. Also checks that the close box only hides the configuration window; that the alert
+# comes over an xterm that has the focus, and stays up while someone types into it without pause,
+# from 20 s before the alert to 40 s after it (past the minute's second check); that Enter, 1.2 s
+# after the typing stops, dismisses it; and that the program ends cleanly on SIGTERM.
 #
 #   tests/desktop/run-desktop.sh [path/to/dorvane] [--docs]
 #
@@ -41,6 +43,7 @@ acc_store 'SaturdayTime=7:05:00 AM' 'WorkSaturday=1' 'SundayTime=9:30:00 AM' 'Mo
     'FridayTime=8:15:00 AM' 'WorkFriday=1'
 # 20 s before the alarm minute; the first tick, 30 s after start, falls inside it.
 FAKE_TIME='2026-12-05 07:04:40' acc_start "$EXE"
+T0=$(date +%s)
 
 config=$(wait_window "^$TITLE\$" 15) || fail "the configuration window did not appear"
 sleep 1
@@ -62,18 +65,54 @@ sleep 1
 app_alive || fail "the program ended when its window was closed"
 echo "close box: window hidden, program still running"
 
+# Another program has the focus, and someone types into it, as the alert comes at the first tick,
+# 30 s after start.
+start_xterm || fail "no xterm window"
+TYPING='quick brown fox jumps over the lazy dog\n'
+sleep_until() { local left=$(($1 - $(date +%s))); [ "$left" -le 0 ] || sleep "$left"; }
+sleep_until $((T0 + 10))
+# Short pieces, so that it stops soon when told; between two of them it pauses for no more than
+# xdotool takes to start.
+(while [ ! -e "$WORK/stop-typing" ]; do xdotool type --delay 80 "$TYPING"; done) &
+TYPER=$!
+PIDS+=($TYPER)
+TYPED=$(date +%s)
+
 alert=$(wait_window '^Form1$' 70) || fail "no alert within 70 s"
+SHOWN=$(date +%s)
 sleep 1
 import -window root "$shots/alert.png"
-echo "alert: $shots/alert.png"
-eval "$(xdotool getwindowgeometry --shell "$alert")"
-[[ $X == 0 && $Y == 0 && $WIDTH == "$SCREEN_W" && $HEIGHT == "$SCREEN_H" ]] ||
-    fail "the alert covers ${WIDTH}x${HEIGHT}+${X}+${Y}, not the screen"
+echo "alert: $shots/alert.png, $((SHOWN - TYPED)) s into the typing"
+if ! alert_window >/dev/null; then
+    step FAIL "typing without pause: the alert stays up, on top, over the xterm" "the typing dismissed it within a second"
+else
+    eval "$(xdotool getwindowgeometry --shell "$alert")"
+    [[ $X == 0 && $Y == 0 && $WIDTH == "$SCREEN_W" && $HEIGHT == "$SCREEN_H" ]] ||
+        step FAIL "the alert covers the screen" "it covers ${WIDTH}x${HEIGHT}+${X}+${Y}"
+    # Its own colour, where the xterm is not.
+    BG=$(pixel "$shots/alert.png" $((SCREEN_W / 2)) $((SCREEN_H * 6 / 10)))
+    stacked_step "the alert comes as the top window over the focused xterm, and covers it" "$alert" "$shots/alert.png" "$BG"
+    active=$(xdotool getactivewindow 2>/dev/null)
+    info "the active window is $([ "$active" = "$alert" ] && echo the alert || echo "$active, not the alert")"
+    # The typing goes on over the minute's second check, 30 s after the first.
+    for at in 12 24 36 39; do
+        sleep_until $((SHOWN + at))
+        what="typing without pause, $at s after the alert came: it stays up, on top, over the xterm"
+        now=$(alert_window) || { step FAIL "$what" "the alert is gone: the typing dismissed it"; break; }
+        shot "$WORK/typing.png"
+        stacked_step "$what" "$now" "$WORK/typing.png" "$BG"
+    done
+fi
+touch "$WORK/stop-typing"
+wait "$TYPER" 2>/dev/null
 
-# The button dismisses it.
-xdotool mousemove --sync $((SCREEN_W / 2)) $((SCREEN_H - 2400 / 15 + 17)) click 1
-wait_gone '^Form1$' 5 || fail "the alert's button did not dismiss it"
-echo "alert dismissed"
+# After a still second, one Enter presses its button.
+if alert_window >/dev/null; then
+    sleep 1.2
+    xdotool key Return
+    wait_gone '^Form1$' 5 && step PASS "1.2 s after the typing stops, Enter dismisses the alert" ||
+        step FAIL "1.2 s after the typing stops, Enter dismisses the alert" "it is still up"
+fi
 
 step_sigterm
 if ((docs)); then
