@@ -6,6 +6,9 @@
 # Usage, in a checkout: bash tests/desktop/sni.sh [path/to/dorvane]
 #   without a path, the checkout is built first
 #   SNI_MODE=xembed   control run: same host and steps, but the program sees no session bus and embeds by XEmbed
+# Between the menu's Configure and its Exit, with the configuration window hidden and an xterm focused, the alert comes
+# at its minute (the clock is faked: the first tick, 30 s after start): it must be the top window and cover the xterm,
+# and its button dismisses it. Not in the control run, whose window manager and panel are the same.
 # One PASS/FAIL line per step; exit 0 when all pass, 1 when any step fails, 77 (skipped) when a package of
 # DESKTOP_XFCE_PACKAGES (scripts/packages.sh) is missing or the host could not be started.
 ACC_NO_TRAY=1
@@ -79,6 +82,9 @@ WRAPPER=$(bus_pid org.kde.StatusNotifierWatcher)
 [ -n "$WRAPPER" ] && [ "$(ps -o ppid= -p "$WRAPPER" | tr -d ' ')" = "$PANEL" ] && PIDS+=($WRAPPER)
 info "host: xfce4-panel $(xfce4-panel --version 2>/dev/null | grep -o '[0-9]\+\.[0-9.]*' | head -n 1), its Status Tray is the StatusNotifierWatcher (mode $SNI_MODE)"
 
+# Another program's window, there before the program starts (away from the panel).
+[ "$SNI_MODE" = xembed ] || start_xterm || fail "no xterm window"
+
 # The panel as it is before the program starts (once drawn: no longer the black of the bare screen).
 for _ in $(seq 40); do
   sleep 0.25; shot "$WORK/before.png"
@@ -94,12 +100,19 @@ panel_changes() {
 }
 
 # --- the program ---------------------------------------------------------------------------------------------
-acc_store
+# A green alert, which nothing else here is, at the first tick.
+if [ "$SNI_MODE" = xembed ]; then
+  acc_store
+else
+  acc_store 'SaturdayTime=7:05:00 AM' 'WorkSaturday=1' 'BackColor=65280'
+  FAKE_TIME='2026-12-05 07:04:40'
+fi
 if [ "$SNI_MODE" = xembed ]; then
   DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-bus" acc_start "$EXE"
 else
   acc_start "$EXE"
 fi
+T0=$(date +%s)
 
 ITEM=
 if [ "$SNI_MODE" != xembed ]; then
@@ -171,20 +184,42 @@ open_menu() {
   return 1
 }
 
+MENU_OK=0
 if open_menu; then
   step PASS "right click: popup menu with Configure and Exit"
   keep_shot "$WORK/menu.png" "sni-$SNI_MODE-menu.png"
   toggle_step "menu Configure" xdotool mousemove $CONF_XY click 1
-  if open_menu; then
-    xdotool mousemove $EXIT_XY click 1
-    wait_for 10 app_gone && step PASS "menu Exit: the program ends" || step FAIL "menu Exit: the program ends" "still running 10 s later"
-  else
-    step FAIL "menu Exit: the program ends" "the second right click showed no menu; saw: $MENU_TEXT"
-  fi
+  MENU_OK=1
 else
   step FAIL "right click: popup menu with Configure and Exit" "saw: ${MENU_TEXT:-nothing}"
   step FAIL "menu Configure: toggles the configuration window" "no menu to pick it from"
-  step FAIL "menu Exit: the program ends" "no menu to pick it from"
+fi
+
+# --- the alert over another program that has the focus ----------------------------------------------------------
+[ "$SNI_MODE" = xembed ] || {
+window_shown && close_box "$(config_window)" && wait_shown 0 5
+activate "$OTHER" || info "the xterm could not be made the active window"
+info "the xterm has the focus $(($(date +%s) - T0)) s after start; the configuration window is $(window_shown && echo shown || echo hidden)"
+left=$((T0 + 45 - $(date +%s)))
+if alert=$(wait_window '^Form1$' $((left > 1 ? left : 1))); then
+  sleep 1
+  shot "$WORK/alert.png"
+  keep_shot "$WORK/alert.png" "sni-$SNI_MODE-alert.png"
+  stacked_step "the alert comes $(($(date +%s) - T0 - 1)) s after start as the top window over the focused xterm, and covers it" \
+    "$alert" "$WORK/alert.png" 0,255,0
+  # The middle of its button, more than half a second after the alert came.
+  xdotool mousemove --sync $((SCREEN_W / 2)) $((SCREEN_H - 2400 / 15 + 17)) click 1
+  wait_gone '^Form1$' 5 && step PASS "the alert's button dismisses it" || step FAIL "the alert's button dismisses it" "still up 5 s later"
+else
+  step FAIL "the alert comes at its minute" "none within 45 s of start"
+fi
+}
+
+if [ $MENU_OK = 1 ] && open_menu; then
+  xdotool mousemove $EXIT_XY click 1
+  wait_for 10 app_gone && step PASS "menu Exit: the program ends" || step FAIL "menu Exit: the program ends" "still running 10 s later"
+else
+  step FAIL "menu Exit: the program ends" "no menu to pick it from; saw: ${MENU_TEXT:-nothing}"
 fi
 
 if ! app_alive; then
