@@ -7,7 +7,9 @@
 # The clock is faked so that the alert comes at the first tick, 30 s in.
 # Steps: the configuration window maps; the icon is registered with the extension's watcher and shown in the top
 # bar; a double click on the icon (what the extension turns into Activate) hides and shows the configuration window;
-# a right click on the icon opens a menu with Configure and Exit; the alert maps; the alert covers the whole screen,
+# a right click on the icon opens a menu with Configure and Exit; the shell's own close of the configuration window
+# (what Alt+F4 does) only hides it; with another program's window focused (weston-terminal, natively, or an xterm
+# through Xwayland) the alert maps at its minute as the top window and covers that window; it covers the whole screen,
 # top bar included; its button dismisses it; the menu's Exit (from the top bar, or from the program's own menu asked for
 # by D-Bus ContextMenu where the item exports none)
 # ends the program.
@@ -94,14 +96,27 @@ window_shown() { app_windows | grep -q "^$TITLE|"; }
 if [ "$GNOME_MODE" = late ]; then
   acc_store
 else
-  acc_store 'SaturdayTime=7:05:00 AM' 'WorkSaturday=1'
+  # A green alert, which nothing else here is.
+  acc_store 'SaturdayTime=7:05:00 AM' 'WorkSaturday=1' 'BackColor=65280'
   FAKE_TIME='2026-12-05 07:05:02' # a Saturday, at the stored minute
 fi
+# Another program's window, there before the program: a Wayland client, or an X11 one for the program through Xwayland.
+OTHER_PID=
 if [ "$GNOME_MODE" = x11 ]; then
   export QT_QPA_PLATFORM=xcb DISPLAY=$XDISP XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 1)
+  xterm -geometry 60x18+40+380 -title "$OTHER_TITLE" -e cat >"$WORK/other.log" 2>&1 &
+  OTHER_PID=$! OTHER_NAME=xterm
 else
-  export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$SOCK WAYLAND_DEBUG=client
+  export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$SOCK
+  if [ "$GNOME_MODE" != late ]; then
+    weston-terminal --shell=/bin/cat >"$WORK/other.log" 2>&1 &
+    OTHER_PID=$! OTHER_NAME=weston-terminal
+  fi
+  export WAYLAND_DEBUG=client
 fi
+[ -n "$OTHER_PID" ] && PIDS+=($OTHER_PID)
+# The other program's window, in the shell's script.
+OTHER_JS="global.get_window_actors().map(a => a.meta_window).find(w => w.get_pid() == ${OTHER_PID:-0})"
 acc_start "$EXE"
 unset WAYLAND_DEBUG
 T0=$(date +%s)
@@ -192,6 +207,39 @@ if [ -n "$ICON" ]; then
   else step FAIL "right click on the icon: menu with Configure and Exit" "the extension's menu is $ITEMS (item Menu=$MENU: the extension shows only a D-Bus menu, it never calls ContextMenu)"; fi
 fi
 
+# --- the shell closes the configuration window, as Alt+F4 does; another program gets the focus ---------------------
+if [ -n "$OTHER_PID" ]; then
+  if ! window_shown && [ -n "$ICON" ]; then click "$IX" "$IY" 1 2; wait_for 3 window_shown; fi
+  what="the shell's close of the configuration window (meta_window.delete, as Alt+F4) hides it, and the program runs on"
+  said=$(ev "let w = global.get_window_actors().map(a => a.meta_window).find(w => w.get_pid() == $APP && w.get_title() == '$TITLE');
+             if (w) { w.delete(global.get_current_time()); 'closed'; } else 'no window';")
+  if [ "$said" != closed ]; then step FAIL "$what" "no configuration window to close"
+  elif ! wait_for 5 window_hidden; then step FAIL "$what" "still shown 5 s later"
+  elif sleep 1 && ! app_alive; then step FAIL "$what" "the program ended; it said: $(grep -v '^\[' "$WORK/app.log" | tail -n 3 | tr '\n' ' ')"
+  else step PASS "$what"; fi
+  # Out of the middle of the screen, where the alert's own colour is sampled.
+  for _ in $(seq 40); do [ "$(ev "String(!!$OTHER_JS)")" = true ] && break; sleep 0.25; done
+  # Moved once the shell has placed it, which for an X11 window can come a moment after it maps.
+  for _ in $(seq 12); do
+    ev "let w = $OTHER_JS; w.move_resize_frame(true, 40, 380, 420, 300); w.activate(global.get_current_time()); 'ok'" >/dev/null
+    sleep 0.25
+    read -r OX OY OW OH < <(ev "let f = $OTHER_JS.get_frame_rect(); [f.x, f.y, f.width, f.height].join(' ')")
+    [ "$OX $OY" = "40 380" ] && break
+  done
+  # Only the part on the screen is looked at.
+  OW=$((OX + OW > SCREEN_W ? SCREEN_W - OX : OW)) OH=$((OY + OH > SCREEN_H ? SCREEN_H - OY : OH))
+  FOCUS=$(ev "let f = global.display.focus_window; f ? f.get_title() + ' (process ' + f.get_pid() + ')' : 'none'")
+  info "$OTHER_NAME (process $OTHER_PID) at $OX,$OY ${OW}x$OH; the focus is on $FOCUS, $(($(date +%s) - T0)) s after start"
+fi
+# The top window of the stack, and the one with the focus.
+top_and_focus() {
+  # The shell's own windows (Xwayland's, for one) are not the desktop's.
+  ev "let ws = global.display.sort_windows_by_stacking(global.get_window_actors().map(a => a.meta_window)
+                 .filter(w => w.showing_on_its_workspace() && w.get_pid() != $SHELL_PID));
+      let t = ws[ws.length - 1], f = global.display.focus_window;
+      'top ' + t.get_title() + ' (process ' + t.get_pid() + '), focus ' + (f ? f.get_title() + ' (process ' + f.get_pid() + ')' : 'none')"
+}
+
 # --- the alert: the first tick is 30 s after start; allow 45 s ------------------------------------------------------
 ALERT=
 while [ "$GNOME_MODE" != late ] && [ $(($(date +%s) - T0)) -lt 45 ]; do
@@ -205,6 +253,13 @@ if [ -n "$ALERT" ]; then
   ALERT=$(app_windows | grep -F "${ALERT%%|*}|" | head -n 1)
   shot "$WORK/alert.png"
   keep_shot "$WORK/alert.png" "gnome-$GNOME_MODE-alert.png"
+  if [ -n "$OTHER_PID" ]; then
+    STACK=$(top_and_focus)
+    off=$(covers_other "$WORK/alert.png" 0,255,0)
+    what="the alert comes as the top window over the focused $OTHER_NAME, and covers it"
+    if [[ $STACK == "top ${ALERT%%|*} (process $APP)"* ]] && [ -z "$off" ]; then step PASS "$what" "$STACK"
+    else step FAIL "$what" "$STACK; points of another colour than the alert's:${off:- none}"; fi
+  fi
   BG=$(pixel "$WORK/alert.png" $((SCREEN_W / 2)) $((SCREEN_H * 6 / 10)))
   off=$(other_colour "$WORK/alert.png" "$BG" "2 2" "$((SCREEN_W / 2)) 2" "$((SCREEN_W - 3)) 2" "2 $((SCREEN_H - 3))" \
     "$((SCREEN_W - 3)) $((SCREEN_H - 3))")
