@@ -2,8 +2,11 @@
 # Wayland check: Dorvane as a native Qt Wayland client of a real compositor, weston 10 with its headless backend and
 # desktop shell (a panel along the top, no tray, no input seat). The program's Wayland traffic is logged
 # (WAYLAND_DEBUG=client) and read back; the clock is faked so that the alert comes at the first tick, 30 s in.
-# Steps: the configuration window maps; the alert maps; the alert asks for fullscreen or is configured to the whole
-# output; a screenshot shows the alert over the whole output; the program ends on SIGTERM with status 0.
+# Steps: the configuration window maps; another program's window (weston-terminal) maps above it; the alert maps; the
+# alert asks for fullscreen or is configured to the whole output; a screenshot shows the alert over the whole output,
+# the terminal's window included; the program ends on SIGTERM with status 0.
+# With no seat nothing has the keyboard focus here, and nothing can close the configuration window: weston 10's shells
+# bind no key or button to a close (xdg_toplevel.close is never sent), and without a tray it cannot be hidden.
 # Usage, in a checkout: bash tests/desktop/wayland.sh [path/to/dorvane]
 #   without a path, the checkout is built first
 # One PASS/FAIL line per step (INFO lines say what was seen); exit 0 when all pass, 1 when any step fails,
@@ -36,7 +39,8 @@ for _ in $(seq 40); do shot "$WORK/desktop.png" && [ "$(pixel "$WORK/desktop.png
 info "compositor: $(weston --version 2>&1), headless output ${SCREEN_W}x$SCREEN_H, desktop shell"
 
 # --- the program: native Wayland only (no X display to fall back to, no session bus, so no tray) ---------------
-acc_store 'SaturdayTime=7:05:00 AM' 'WorkSaturday=1'
+# A green alert, which nothing else here is.
+acc_store 'SaturdayTime=7:05:00 AM' 'WorkSaturday=1' 'BackColor=65280'
 FAKE_TIME='2026-12-05 07:05:02' # a Saturday, at the stored minute
 unset DISPLAY
 export QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/no-bus"
@@ -95,6 +99,30 @@ else
   step FAIL "configuration window maps" "$(app_alive || echo 'the program ended; ')$(toplevels | while read -r l; do describe "$l"; done | tr '\n' ' ')"
 fi
 
+# Another program's window, mapped after the configuration window and so above it, where the shell places it: found
+# as what it changes on the screen, once that holds still.
+sleep 1
+shot "$WORK/before-other.png"
+weston-terminal --shell=/bin/cat >"$WORK/terminal.log" 2>&1 &
+PIDS+=($!)
+OTHER_BOX= last=
+for _ in $(seq 40); do
+  sleep 0.25
+  shot "$WORK/other.png" || continue
+  box=$(convert "$WORK/before-other.png" "$WORK/other.png" -compose difference -composite -threshold 8% -trim \
+    -format '%w %h %X %Y' info: 2>/dev/null)
+  [ -n "$box" ] && [ "$box" = "$last" ] && { OTHER_BOX=$box; break; }
+  last=$box
+done
+set -- $OTHER_BOX
+if [ "$#" = 4 ] && [ "$1" -ge 100 ] && [ "$2" -ge 100 ]; then
+  OW=$1 OH=$2 OX=${3#+} OY=${4#+}
+  info "weston-terminal maps above the configuration window, at $OX,$OY ${OW}x$OH"
+  keep_shot "$WORK/other.png" weston-other-window.png
+else
+  step FAIL "another program's window (weston-terminal) maps" "saw: ${OTHER_BOX:-no change}; $(tail -n 2 "$WORK/terminal.log" | tr '\n' ' ')"
+fi
+
 # The first tick is 30 s after start; allow 45 s.
 if ALERT=$(wait_toplevel $((45 - ($(date +%s) - T0))) "\$1 != \"$TITLE\""); then
   step PASS "alert maps $(($(date +%s) - T0)) s after start" "$(describe "$ALERT")"
@@ -111,7 +139,7 @@ if ALERT=$(wait_toplevel $((45 - ($(date +%s) - T0))) "\$1 != \"$TITLE\""); then
   sleep 1
   shot "$WORK/alert.png"
   keep_shot "$WORK/alert.png" weston-alert.png
-  BG=$(pixel "$WORK/alert.png" $((SCREEN_W / 2)) $((SCREEN_H * 6 / 10)))
+  BG=0,255,0
   off=$(other_colour "$WORK/alert.png" "$BG" "2 2" "$((SCREEN_W - 3)) 2" "2 $((SCREEN_H - 3))" "$((SCREEN_W - 3)) $((SCREEN_H - 3))")
   # Where the alert's colour shows: its bounding box (a black frame added first, so that trim keeps the colour).
   BOX=$(convert "$WORK/alert.png" -fill black +opaque "rgb($BG)" -bordercolor black -border 1 -trim \
@@ -122,6 +150,11 @@ if ALERT=$(wait_toplevel $((45 - ($(date +%s) - T0))) "\$1 != \"$TITLE\""); then
     step PASS "screenshot: the alert (colour $BG) covers the whole output"
   else
     step FAIL "screenshot: the alert (colour $BG) covers the whole output" "corners of another colour:$off; the alert's colour shows over $BOX"
+  fi
+  if [ -n "${OW:-}" ]; then
+    off=$(covers_other "$WORK/alert.png" "$BG")
+    [ -z "$off" ] && step PASS "screenshot: the alert covers weston-terminal's window, which was on top" ||
+      step FAIL "screenshot: the alert covers weston-terminal's window, which was on top" "points of another colour:$off"
   fi
 else
   step FAIL "alert maps within 45 s of start" "$(app_alive || echo 'the program ended; ')toplevels: $(toplevels | while read -r l; do describe "$l"; done | tr '\n' ' ')"
