@@ -149,11 +149,12 @@ close_box() {
 activate() {
   for _ in $(seq 25); do
     xdotool windowactivate "$1" 2>/dev/null
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
+    is_active "$1" && return 0
     sleep 0.2
   done
   return 1
 }
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 
 # A private settings store: writes the given KEY=TEXT lines under [Options].
 acc_store() {
@@ -288,6 +289,25 @@ start_xterm() {
   activate "$OTHER"
 }
 other_geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; OX=$X OY=$Y OW=$WIDTH OH=$HEIGHT; }
+# other_by_change BEFORE: waits up to 10 s for another program's window to show where windows cannot be listed (Wayland),
+# found as the box, at least 100 pixels each way, in which the screen differs from the picture BEFORE, once that holds
+# still (screenshots by the script's shot). Sets OX OY OW OH.
+other_by_change() {
+  local box last=
+  for _ in $(seq 40); do
+    sleep 0.25
+    shot "$WORK/other.png" || continue
+    box=$(convert "$1" "$WORK/other.png" -compose difference -composite -threshold 8% -trim -format '%w %h %X %Y' \
+      info: 2>/dev/null)
+    [[ $box =~ ^([0-9]{3,})\ ([0-9]{3,})\ \+([0-9]+)\ \+([0-9]+)$ ]] || { last=; continue; }
+    if [ "$box" = "$last" ]; then
+      OW=${BASH_REMATCH[1]} OH=${BASH_REMATCH[2]} OX=${BASH_REMATCH[3]} OY=${BASH_REMATCH[4]}
+      return 0
+    fi
+    last=$box
+  done
+  return 1
+}
 # The client window that the window manager stacks on top of all (the last of _NET_CLIENT_LIST_STACKING), in decimal.
 top_window() { xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*' | tail -n 1 | xargs -r printf '%d\n'; }
 # covers_other PICTURE COLOUR: those of the other window's middle and of a point 6 pixels inside each of its corners

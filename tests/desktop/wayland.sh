@@ -105,22 +105,11 @@ sleep 1
 shot "$WORK/before-other.png"
 weston-terminal --shell=/bin/cat >"$WORK/terminal.log" 2>&1 &
 PIDS+=($!)
-OTHER_BOX= last=
-for _ in $(seq 40); do
-  sleep 0.25
-  shot "$WORK/other.png" || continue
-  box=$(convert "$WORK/before-other.png" "$WORK/other.png" -compose difference -composite -threshold 8% -trim \
-    -format '%w %h %X %Y' info: 2>/dev/null)
-  [ -n "$box" ] && [ "$box" = "$last" ] && { OTHER_BOX=$box; break; }
-  last=$box
-done
-set -- $OTHER_BOX
-if [ "$#" = 4 ] && [ "$1" -ge 100 ] && [ "$2" -ge 100 ]; then
-  OW=$1 OH=$2 OX=${3#+} OY=${4#+}
+if other_by_change "$WORK/before-other.png"; then
   info "weston-terminal maps above the configuration window, at $OX,$OY ${OW}x$OH"
   keep_shot "$WORK/other.png" weston-other-window.png
 else
-  step FAIL "another program's window (weston-terminal) maps" "saw: ${OTHER_BOX:-no change}; $(tail -n 2 "$WORK/terminal.log" | tr '\n' ' ')"
+  step FAIL "another program's window (weston-terminal) maps" "nothing of its size came; $(tail -n 2 "$WORK/terminal.log" | tr '\n' ' ')"
 fi
 
 # The first tick is 30 s after start; allow 45 s.
