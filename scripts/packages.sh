@@ -54,7 +54,7 @@ DESKTOP_SESSION_PACKAGES=(xfce4-session xfconf openbox dbus-daemon xvfb xdotool 
 # KDE Plasma, about 360 packages: its checks run only on request, and the test command does not install it.
 DESKTOP_PLASMA_PACKAGES=(plasma-workspace plasma-desktop kwin-x11 kwin-wayland qtwayland5 plasma-workspace-wayland
                          qt6-wayland xvfb xdotool imagemagick libfaketime tesseract-ocr tesseract-ocr-eng
-                         dbus-daemon libglib2.0-bin)
+                         dbus-daemon libglib2.0-bin xterm weston)
 # The late alert check, besides DESKTOP_X11_PACKAGES: it speaks for logind on a private system bus and reads the
 # alert and the tray message.
 DESKTOP_WAKE_PACKAGES=(dbus-daemon python3-gi tesseract-ocr tesseract-ocr-eng)

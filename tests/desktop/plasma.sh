@@ -9,8 +9,10 @@
 # Everything runs on a private session bus (no service folders) with a fresh HOME. The clock is faked so that the
 # alert comes at the first tick, 30 s in.
 # Steps: the icon registers with the watcher and shows in the panel's tray (found as what changes in the panel when it
-# comes); a right click opens its menu with Configure and Exit (OCR); the alert covers the screen, panel included;
-# its button dismisses it; the menu's Exit ends the program.
+# comes); a right click opens its menu with Configure and Exit (OCR); Alt+F4 on the configuration window only hides it
+# (on Wayland KWin turns it into xdg_toplevel.close); with another program's window focused (an xterm on X11,
+# weston-terminal on Wayland) the alert comes at its minute over it (on X11 as the top of the window manager's
+# stacking order); it covers the screen, panel included; its button dismisses it; the menu's Exit ends the program.
 # Usage, in a checkout: bash tests/desktop/plasma.sh [path/to/dorvane]
 # One PASS/FAIL line per step (INFO lines say what was seen); exit 0 when all pass, 1 when any step fails, 77 (skipped)
 # when a package of DESKTOP_PLASMA_PACKAGES (scripts/packages.sh, about 360 with what they pull in) is missing or
@@ -76,6 +78,9 @@ if [ "$PLASMA_LATE" != 1 ]; then
   start_plasma || { echo "plasma.sh: Plasma's tray did not come up: $(tail -n 3 "$WORK/plasmashell.log" | tr '\n' ' ')"; exit 77; }
   sleep 6
 fi
+# Another program's window; on Wayland, where its place cannot be read, it comes once the configuration window is
+# closed (below).
+if [ "$PLASMA_MODE" = x11 ]; then start_xterm || fail "no xterm window"; fi
 FAKE_TIME='2026-12-05 07:05:02' # a Saturday, at the stored minute
 [ "$PLASMA_MODE" = wayland ] && export WAYLAND_DEBUG=client
 acc_start "$EXE"
@@ -156,6 +161,34 @@ covered() {
   [ -z "$(other_colour "$1" "$GREEN" "2 2" "$((SCREEN_W - 3)) 2" "$((SCREEN_W / 2)) $((SCREEN_H / 3))" "2 $((SCREEN_H - 3))" \
             "$((SCREEN_W - 3)) $((SCREEN_H - 3))" "$((SCREEN_W / 2)) $((SCREEN_H - 20))")" ]
 }
+# --- Alt+F4 on the configuration window, then another program has the focus, unless the alert came already ------------
+shot "$WORK/pre-close.png"
+if covered "$WORK/pre-close.png"; then
+  info "the alert came $(($(date +%s) - T0)) s after start, before the configuration window was closed"
+else
+  what="Alt+F4 on the configuration window only hides it, and the program runs on"
+  if [ "$PLASMA_MODE" = x11 ]; then
+    CONF=$(config_window)
+    [ -n "$CONF" ] && [ "$(wm_state "$CONF")" = Normal ] && close_box "$CONF"
+    if wait_state Withdrawn 5 && sleep 1 && app_alive; then step PASS "$what"; else step FAIL "$what" "$(wm_state "$(config_window)"), running: $(app_alive && echo yes || echo no)"; fi
+    activate "$OTHER" || info "the xterm could not be made the active window"
+  else
+    # The configuration window has had the focus since the program started, before Plasma.
+    xdo key --clearmodifiers alt+F4
+    if wait_for 5 grep -qE 'xdg_toplevel@[0-9]+\.close\(' "$WORK/app.log" && sleep 1 && app_alive; then
+      step PASS "$what (KWin sent xdg_toplevel.close)"
+    else
+      step FAIL "$what (KWin sent xdg_toplevel.close)" "close sent: $(grep -cE 'xdg_toplevel@[0-9]+\.close\(' "$WORK/app.log"), running: $(app_alive && echo yes || echo no)"
+    fi
+    sleep 0.5
+    shot "$WORK/before-other.png"
+    weston-terminal --shell=/bin/cat >"$WORK/terminal.log" 2>&1 &
+    PIDS+=($!)
+    OTHER=
+    other_by_change "$WORK/before-other.png" && OTHER=weston-terminal || info "weston-terminal showed no window"
+  fi
+  info "another program has the focus $(($(date +%s) - T0)) s after start"
+fi
 ALERT=0
 while [ $(($(date +%s) - T0)) -lt 45 ]; do
   shot "$WORK/alert.png"
@@ -165,6 +198,13 @@ done
 if [ $ALERT = 1 ]; then
   keep_shot "$WORK/alert.png" "plasma-$PLASMA_MODE-alert.png"
   step PASS "the alert covers the whole screen, panel included, $(($(date +%s) - T0)) s after start"
+  if [ "$PLASMA_MODE" = x11 ] && [ -n "${OTHER:-}" ]; then
+    stacked_step "the alert comes as the top window over the focused xterm, and covers it" "$(alert_window)" "$WORK/alert.png" "$GREEN"
+  elif [ -n "${OTHER:-}" ]; then
+    off=$(covers_other "$WORK/alert.png" "$GREEN")
+    [ -z "$off" ] && step PASS "the alert covers weston-terminal's window, which had the focus" ||
+      step FAIL "the alert covers weston-terminal's window, which had the focus" "points of another colour:$off"
+  fi
   [ "$PLASMA_MODE" = wayland ] && info "alert's requests: $(grep -oE 'xdg_toplevel@[0-9]+\.set_fullscreen\([^)]*\)' "$WORK/app.log" | sort -u | tr '\n' ' ')"
   xdo mousemove $((SCREEN_W / 2)) $((SCREEN_H - 2400 / 15 + 17)) click 1 # the middle of its button
   gone=0
