@@ -5,7 +5,8 @@
 # Steps: the files, the Start-menu and Startup shortcuts and the Apps & features entry; the
 # program starts with no DLL from outside its folder, its window maps and its icon docks; an edit
 # reaches the registry; with the window hidden, a second start shows it and exits 0; a cancelled logoff leaves it
-# running; the alert comes at its minute and covers the screen; the end of the session
+# running; with the window hidden and Wine's notepad focused, the alert comes at its minute as the top window, covers
+# the screen and notepad; the end of the session
 # (wineboot -e) ends it with status 0, the edit kept, and the next session starts it again through
 # the Startup shortcut; a silent reinstall ends that copy and starts it again, its settings kept;
 # the uninstaller ends that copy and removes every installed file and both shortcuts, and leaves
@@ -114,6 +115,12 @@ else
 fi
 
 # --- the installed program ---
+# Another program's window, to have the focus when the alert comes: Wine's notepad, at the lower left, clear of
+# the middle of the screen where the alert's own colour is sampled.
+W notepad >"$WORK/notepad.log" 2>&1 &
+NOTEPAD=$!
+PIDS+=($NOTEPAD)
+NOTEPAD_WIN=$(wait_window 'Notepad$' 30) && xdotool windowsize "$NOTEPAD_WIN" 360 220 windowmove "$NOTEPAD_WIN" 40 400 2>/dev/null
 # Today's alert at the minute in which the first tick, 30 s after start, falls, with at least 20 s
 # to spare for a slow start: this minute when it is young, else the next.
 sec=$((10#$(date +%S)))
@@ -212,6 +219,21 @@ else
   step FAIL "a cancelled logoff leaves it running" "$(tr '\n' ' ' <"$WORK/endsession.log"); running: $(kill -0 "$APP" 2>/dev/null && echo yes || echo no)"
 fi
 
+# Hidden again (Hide), and notepad made the active window, as the alert's minute comes.
+if [ -n "$CONFIG" ] && [ -n "$(config_window)" ]; then
+  CONFIG=$(config_window)
+  eval "$(xdotool getwindowgeometry --shell "$CONFIG")"
+  click_twips $((4140 + 1485 / 2)) $((3810 + 315 / 2))
+  for _ in $(seq 20); do [ -z "$(config_window)" ] && break; sleep 0.25; done
+fi
+if [ -n "$NOTEPAD_WIN" ]; then
+  other_geometry "$NOTEPAD_WIN"
+  # Wine can turn down the window manager's activation; a click into it, as a user's, it does not.
+  activate "$NOTEPAD_WIN" || { xdotool mousemove --sync $((OX + OW / 2)) $((OY + OH / 2)) click 1; wait_for 3 is_active "$NOTEPAD_WIN"; } ||
+    info "notepad ($NOTEPAD_WIN) could not be made the active window: $(xprop -root _NET_ACTIVE_WINDOW)"
+  info "notepad is active $(($(date +%s) - STARTED)) s after start; the configuration window is $([ -n "$(config_window)" ] && echo shown || echo hidden)"
+fi
+
 # The alert: a visible window that covers the whole screen, within the minute after start.
 ALERT=
 for _ in $(seq 150); do
@@ -228,9 +250,17 @@ if [ -n "$ALERT" ]; then
     step FAIL "the alert covers the screen" "it is $geometry"
   fi
   import -window root "$WORK/alert.png" 2>/dev/null && keep_shot "$WORK/alert.png" windows-alert.png
+  if [ -n "$NOTEPAD_WIN" ]; then
+    stacked_step "the alert comes as the top window over the focused notepad, and covers it" "$ALERT" "$WORK/alert.png" \
+      "$(pixel "$WORK/alert.png" $((SCREEN_W / 2)) $((SCREEN_H * 6 / 10)))"
+  else
+    step FAIL "the alert comes over Wine's notepad" "notepad showed no window: $(tr -d '\r' <"$WORK/notepad.log" | tail -n 2 | tr '\n' ' ')"
+  fi
 else
   step FAIL "the alert comes at its minute" "no window 'Form1' within 75 s"
 fi
+
+kill "$NOTEPAD" 2>/dev/null
 
 # --- the end of the session ---
 W wineboot -e >/dev/null 2>&1
