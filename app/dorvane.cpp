@@ -128,6 +128,7 @@ bool Dorvane::eventFilter(QObject *watched, QEvent *event)
 void Dorvane::mnuExit_Click()
 {
     // In the order the windows were opened; the configuration window takes its help along.
+    m_reminder.stopTicking();
     m_window.endProgram();
     m_window.close();
     if (m_alert)

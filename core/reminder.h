@@ -44,6 +44,8 @@ public slots:
     /// is shown late or noted as missed, once a day. Also runs when the system says it woke or its
     /// clock was set.
     void tick();
+    /// The program is ending: no check from now on.
+    void stopTicking() { m_timer.stop(); }
     /// The last chance to save at exit: retries what is pending and names on stderr every key
     /// that still could not be saved. Returns those keys.
     QStringList finish();
