@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace TestSupport;
@@ -281,10 +282,13 @@ void TestAlertWindow::dismissedAlertComesBackFresh()
     f.app.GoToWork(0);
     QPointer<AlertWindow> first = f.app.alertWindow();
     QVERIFY(first);
+    QSignalSpy dismissed(first.data(), &AlertWindow::dismissed);
     if (key)
         QTest::keyClick(first->focusWidget(), Qt::Key(key));
     else
         QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    // What silences the sound.
+    QCOMPARE(dismissed.count(), 1);
     if (tickInTheSamePass)
         f.app.GoToWork(0);
     QTRY_VERIFY(!first); // OK destroys it

@@ -43,6 +43,10 @@ public:
 public slots:
     void cmdOK_Click();
 
+signals:
+    /// The user pressed the button; the window closes.
+    void dismissed();
+
 protected:
     /// The controls follow the size actually granted, which a desktop may still change.
     void resizeEvent(QResizeEvent *event) override;
