@@ -95,8 +95,10 @@ void Dorvane::GoToWork(qint16 IsItSaturday)
         m_alert->deleteLater();
         m_alert = nullptr;
     }
-    if (!m_alert)
+    if (!m_alert) {
         m_alert = new AlertWindow;
+        connect(m_alert, &AlertWindow::dismissed, &m_sound, &AlarmSound::stop);
+    }
     const DisplayOptions &options = m_reminder.displayOptions();
     const QPalette palette = QApplication::palette();
     m_alert->setColors(resolveOleColor(options.backColor, palette), resolveOleColor(options.fontColor, palette));
@@ -104,6 +106,9 @@ void Dorvane::GoToWork(qint16 IsItSaturday)
     m_alert->showOnScreen(QGuiApplication::primaryScreen());
     m_alert->raise();
     m_alert->activateWindow();
+    // The second check of the alert's minute shows it again; a sound still ringing goes on as it is.
+    if (options.sound && !m_sound.isPlaying())
+        m_sound.start();
 }
 
 void Dorvane::mnuExit_Click()
@@ -112,6 +117,7 @@ void Dorvane::mnuExit_Click()
     m_window.close();
     if (m_alert)
         m_alert->close();
+    m_sound.stop();
     emit quitRequested();
 }
 
