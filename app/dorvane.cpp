@@ -103,8 +103,10 @@ void Dorvane::GoToWork(qint16 IsItSaturday)
     QPointer<AlertWindow> previous;
     if (m_alert && QGuiApplication::platformName().startsWith(u"wayland"))
         previous = std::exchange(m_alert, nullptr);
-    if (!m_alert)
+    if (!m_alert) {
         m_alert = new AlertWindow;
+        connect(m_alert, &AlertWindow::dismissed, &m_sound, &AlarmSound::stop);
+    }
     const DisplayOptions &options = m_reminder.displayOptions();
     const QPalette palette = QApplication::palette();
     m_alert->setColors(resolveOleColor(options.backColor, palette), resolveOleColor(options.fontColor, palette));
@@ -116,6 +118,9 @@ void Dorvane::GoToWork(qint16 IsItSaturday)
         previous->hide();
         previous->deleteLater();
     }
+    // The second check of the alert's minute shows it again; a sound still ringing goes on as it is.
+    if (options.sound && !m_sound.isPlaying())
+        m_sound.start();
 }
 
 bool Dorvane::eventFilter(QObject *watched, QEvent *event)
@@ -133,6 +138,7 @@ void Dorvane::mnuExit_Click()
     m_window.close();
     if (m_alert)
         m_alert->close();
+    m_sound.stop();
     emit quitRequested();
 }
 

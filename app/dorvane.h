@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarmsound.h"
 #include "cursorblink.h"
 #include "mainwindow.h"
 #include "reminder.h"
@@ -66,6 +67,7 @@ private:
     TrayIcon m_tray;
     MainWindow m_window;
     WakeWatcher m_wake;
+    AlarmSound m_sound;
     QPointer<AlertWindow> m_alert;
     QPointer<QMessageBox> m_notice;
     bool m_trayAvailable = false;

@@ -57,6 +57,12 @@ SaveResult Reminder::setMessage(const QString &messageTemplate)
     return save(kMessageKey, messageTemplate);
 }
 
+SaveResult Reminder::setSound(bool on)
+{
+    m_settings.display.sound = on;
+    return save(kSoundKey, switchText(on));
+}
+
 SaveResult Reminder::setFontColor(qint32 colour)
 {
     m_settings.display.fontColor = colour;

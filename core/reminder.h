@@ -34,6 +34,7 @@ public:
     SaveResult setAlertTime(int weekday, double alertTime);
     SaveResult setWorkFlag(int weekday, qint16 workFlag);
     SaveResult setMessage(const QString &messageTemplate);
+    SaveResult setSound(bool on);
     /// The same for the colours, except that a failure is the caller's to report.
     SaveResult setFontColor(qint32 colour);
     SaveResult setBackColor(qint32 colour);

@@ -65,11 +65,13 @@ struct WeekSchedule {
 
 inline const QString kDefaultMessage = QStringLiteral("Get ready for work because it is now %time% on %day%.");
 
-/// How the alert looks. Colours are OLE colours (see olecolor.h).
+/// How the alert looks, and whether it rings. Colours are OLE colours (see olecolor.h).
 struct DisplayOptions {
     qint32 fontColor = 0;
     qint32 backColor = static_cast<qint32>(0x8000000F);
     QString messageTemplate = kDefaultMessage;
+    /// Off until the user asks: a sound with the alert, until it is dismissed.
+    bool sound = false;
 
     friend bool operator==(const DisplayOptions &, const DisplayOptions &) = default;
 };

@@ -15,6 +15,8 @@ QString expected(ValueKind kind)
         return QStringLiteral("0, 1 or 2");
     case ValueKind::Colour:
         return QStringLiteral("a colour");
+    case ValueKind::Switch:
+        return QStringLiteral("0 or 1");
     case ValueKind::Text:
         break;
     }
@@ -56,6 +58,7 @@ LoadedSettings loadSettings(SettingsSaver &saver, const QLocale &locale)
     out.display.fontColor = read(kFontColorKey, readColour);
     out.display.backColor = read(kBackColorKey, readColour);
     out.display.messageTemplate = store.get(kMessageKey, out.display.messageTemplate);
+    out.display.sound = read(kSoundKey, readSwitch);
 
     if (!store.contains(kMessageKey)) {
         out.messageWritten = true;

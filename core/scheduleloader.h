@@ -15,7 +15,7 @@ struct LoadedSettings : Settings {
     SaveResult messageSave;
 };
 
-/// Reads the seventeen keys in their load order. A text that does not convert falls back to that
+/// Reads the eighteen keys in their load order. A text that does not convert falls back to that
 /// key's default with a warning on stderr, leaves the stored text as it is, and does not stop the
 /// load. A store without "Message" gets the default message written to it through saver, which
 /// keeps it pending if the write fails.

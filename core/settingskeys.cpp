@@ -19,6 +19,7 @@ const std::vector<SettingKey> &allSettingKeys()
         k.push_back({ kFontColorKey, ValueKind::Colour, defaults.fontColor });
         k.push_back({ kBackColorKey, ValueKind::Colour, defaults.backColor });
         k.push_back({ kMessageKey, ValueKind::Text, defaults.messageTemplate });
+        k.push_back({ kSoundKey, ValueKind::Switch, defaults.sound });
         return k;
     }();
     return keys;
@@ -48,6 +49,8 @@ QString defaultText(const SettingKey &key, const QLocale &locale)
     case ValueKind::WorkFlag:
     case ValueKind::Colour:
         return QString::number(key.defaultValue.toInt());
+    case ValueKind::Switch:
+        return switchText(key.defaultValue.toBool());
     case ValueKind::Text:
         break;
     }
@@ -67,6 +70,11 @@ QString workFlagText(qint16 flag)
 QString colourText(qint32 colour)
 {
     return QString::number(colour);
+}
+
+QString switchText(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 std::optional<double> readTime(const QString &text, const QLocale &locale)
@@ -89,4 +97,12 @@ std::optional<qint32> readColour(const QString &text, const QLocale &locale)
     if (!value || !OleColor::isValid(static_cast<qint32>(*value)))
         return std::nullopt;
     return static_cast<qint32>(*value);
+}
+
+std::optional<bool> readSwitch(const QString &text, const QLocale &locale)
+{
+    const auto value = parseInteger(text, locale, 0, 1);
+    if (!value)
+        return std::nullopt;
+    return *value == 1;
 }

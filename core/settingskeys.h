@@ -15,16 +15,18 @@ enum class ValueKind {
     WorkFlag, ///< 0, 1 or 2
     Colour, ///< a signed decimal OLE colour
     Text, ///< taken as it stands
+    Switch, ///< 0 or 1
 };
 
 struct SettingKey {
     QString name;
     ValueKind kind;
-    /// A double (OLE date), qint16, qint32 or QString, as the kind says.
+    /// A double (OLE date), qint16, qint32, QString or bool, as the kind says.
     QVariant defaultValue;
 };
 
-/// The seventeen keys in the order the load reads them: the times, the flags, the colours, the message.
+/// The eighteen keys in the order the load reads them: the times, the flags, the colours, the message,
+/// the sound.
 const std::vector<SettingKey> &allSettingKeys();
 /// The key of that name; every name used in the program is in the table.
 const SettingKey &settingKey(const QString &name);
@@ -36,6 +38,7 @@ QString workKey(int weekday);
 inline const QString kFontColorKey = QStringLiteral("FontColor");
 inline const QString kBackColorKey = QStringLiteral("BackColor");
 inline const QString kMessageKey = QStringLiteral("Message");
+inline const QString kSoundKey = QStringLiteral("Sound");
 
 /// The text a missing key stands for (midnight's time text, "0", "-2147483633", the default message).
 QString defaultText(const SettingKey &key, const QLocale &locale);
@@ -44,6 +47,7 @@ QString defaultText(const SettingKey &key, const QLocale &locale);
 QString timeText(double alertTime, const QLocale &locale);
 QString workFlagText(qint16 flag);
 QString colourText(qint32 colour);
+QString switchText(bool on);
 
 /// Conversions of stored texts; nothing where the text does not convert or is out of range.
 std::optional<double> readTime(const QString &text, const QLocale &locale);
@@ -51,3 +55,5 @@ std::optional<double> readTime(const QString &text, const QLocale &locale);
 std::optional<qint16> readWorkFlag(const QString &text, const QLocale &locale);
 /// A 32-bit integer that is an RGB colour or a documented system colour.
 std::optional<qint32> readColour(const QString &text, const QLocale &locale);
+/// 1 or 0, read as a day's flag is; anything else, 2 included, is nothing.
+std::optional<bool> readSwitch(const QString &text, const QLocale &locale);

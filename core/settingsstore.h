@@ -14,7 +14,7 @@ struct SaveResult {
     explicit operator bool() const { return ok; }
 };
 
-/// The per-user store of Dorvane's seventeen texts: organisation and application "Dorvane",
+/// The per-user store of Dorvane's eighteen texts: organisation and application "Dorvane",
 /// group "Options". On Linux that is $XDG_CONFIG_HOME/Dorvane/Dorvane.conf, on Windows
 /// HKEY_CURRENT_USER\Software\Dorvane\Dorvane\Options.
 class SettingsStore

@@ -35,6 +35,9 @@ ensure_packages() {
 
 # What building Dorvane needs.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation)
+# What the alert's sound needs at run time (libcanberra with its PulseAudio backend, and the sound
+# theme); without them the alert comes silent. The program loads libcanberra itself, so it is no build need.
+SOUND_PACKAGES=(libcanberra0 libcanberra-pulse sound-theme-freedesktop)
 # What the tests need besides.
 TEST_PACKAGES=(qt6-qpa-plugins tzdata)
 # The coverage-guided fuzzer; the tests run without it where these cannot be had.
@@ -61,6 +64,9 @@ DESKTOP_WAKE_PACKAGES=(dbus-daemon python3-gi tesseract-ocr tesseract-ocr-eng)
 # The screen reader check, besides DESKTOP_X11_PACKAGES: the accessibility bus on a private session bus, and an
 # AT-SPI client.
 DESKTOP_ATSPI_PACKAGES=(at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-daemon libglib2.0-bin)
+# The sound check, besides DESKTOP_X11_PACKAGES: a PulseAudio server of its own on null sinks, a recorder of their
+# monitors and sox to measure what it recorded.
+DESKTOP_SOUND_PACKAGES=("${SOUND_PACKAGES[@]}" pulseaudio pulseaudio-utils sox)
 # Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).
 DEB_PACKAGES=(dpkg-dev file)
 # Checking it as Debian does, and installing it on a bare Debian 12 in a chroot.

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 # qt6-wayland gives a Wayland session a native window, and with it a full-screen alert.
-ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins qt6-wayland
+ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins qt6-wayland "${SOUND_PACKAGES[@]}"
 
 build=${DORVANE_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

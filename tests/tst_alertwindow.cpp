@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace TestSupport;
@@ -291,6 +292,7 @@ void TestAlertWindow::dismissedAlertComesBackFresh()
     f.app.GoToWork(0);
     QPointer<AlertWindow> first = f.app.alertWindow();
     QVERIFY(first);
+    QSignalSpy dismissedSpy(first.data(), &AlertWindow::dismissed);
     QTest::qWait(waitMs);
     if (typing)
         QTest::keyClick(first->focusWidget(), Qt::Key_A);
@@ -298,6 +300,8 @@ void TestAlertWindow::dismissedAlertComesBackFresh()
         QTest::keyClick(first->focusWidget(), Qt::Key(key));
     else
         QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    // What silences the sound.
+    QCOMPARE(dismissedSpy.count(), dismissed ? 1 : 0);
     if (!dismissed) {
         QTest::qWait(50);
         QVERIFY(first && first->isVisible());

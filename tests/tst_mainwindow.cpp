@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QFontMetricsF>
@@ -269,6 +270,9 @@ void TestMainWindow::windowAndCaptions()
     QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_1"_qs)->text(), u"Background Color"_qs);
     QCOMPARE(child<QPushButton>(w, u"cmdHide"_qs)->text(), u"Hide"_qs);
     QCOMPARE(child<QPushButton>(w, u"cmdQuit"_qs)->text(), u"Quit"_qs);
+    QCOMPARE(child<QCheckBox>(w, u"chkSound"_qs)->text(), u"Play a sound with the alert"_qs);
+    QVERIFY2(child<QCheckBox>(w, u"chkSound"_qs)->sizeHint().width() <= child<QCheckBox>(w, u"chkSound"_qs)->width(),
+             "the sound box's caption fits");
     const QStringList days
         = { u"Sunday"_qs, u"Monday"_qs, u"Tuesday"_qs, u"Wednesday"_qs, u"Thursday"_qs, u"Friday"_qs, u"Saturday"_qs };
     for (int i = 0; i < 7; ++i)
@@ -293,15 +297,15 @@ void TestMainWindow::focusStartsOnSundayAndTabFollowsTheDays()
     QCOMPARE(QApplication::focusWidget(), w.picker(Sunday));
 
     QStringList visited;
-    for (int i = 0; i < 17; ++i) {
+    for (int i = 0; i < 18; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
     const QStringList expected
         = { u"chkSunday"_qs,    u"dtpMonday"_qs,    u"chkMonday"_qs,   u"dtpTuesday"_qs,  u"chkTuesday"_qs,
             u"dtpWednesday"_qs, u"chkWednesday"_qs, u"dtpThursday"_qs, u"chkThursday"_qs, u"dtpFriday"_qs,
-            u"chkFriday"_qs,    u"dtpSaturday"_qs,  u"chkSaturday"_qs, u"txtMessage"_qs,  u"cmdHide"_qs,
-            u"cmdQuit"_qs,      u"dtpSunday"_qs };
+            u"chkFriday"_qs,    u"dtpSaturday"_qs,  u"chkSaturday"_qs, u"txtMessage"_qs,  u"chkSound"_qs,
+            u"cmdHide"_qs,      u"cmdQuit"_qs,      u"dtpSunday"_qs };
     QCOMPARE(visited, expected);
 }
 
@@ -319,7 +323,7 @@ void TestMainWindow::everyControlIsNamedForScreenReaders()
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         QVERIFY2(!control->accessibleDescription().isEmpty(), qPrintable(control->objectName()));
     }
-    QCOMPARE(reachable, 7 + 7 + 1 + 2 + 2 + 2 + 2); // pickers, boxes, message, colours, help icons, buttons
+    QCOMPARE(reachable, 7 + 7 + 1 + 2 + 2 + 1 + 2 + 2); // pickers, boxes, message, colours, sound, help icons, buttons
     QCOMPARE(w.picker(Sunday)->accessibleName(), u"Sunday alert time"_qs);
     QCOMPARE(w.checkBox(Sunday)->accessibleName(), u"Work on Sunday"_qs);
     // A window, as a screen reader presents one, not a nameless filler.
@@ -355,6 +359,7 @@ void TestMainWindow::firstStartOnAnEmptyStore()
     QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->palette().color(QPalette::Window),
              QApplication::palette().color(QPalette::Button));
     QCOMPARE(txtMessage(w)->text(), u"Get ready for work because it is now %time% on %day%."_qs);
+    QVERIFY(!child<QCheckBox>(w, u"chkSound"_qs)->isChecked());
     QCOMPARE(reminder.displayOptions(), DisplayOptions());
     QCOMPARE(reminder.weekSchedule(), WeekSchedule());
 
@@ -368,7 +373,7 @@ void TestMainWindow::loadShowsStoredValuesAndWritesNothing()
 {
     // Hand-written forms that a write-back would replace with Dorvane's own.
     const QByteArray file = "[Options]\nSundayTime=07:30\nWorkSunday=1\nWorkMonday=2\nFontColor=255\n"
-                            "BackColor=16777215\nMessage=\"<b>Up</b>, %day%\"\n";
+                            "BackColor=16777215\nMessage=\"<b>Up</b>, %day%\"\nSound=\" 1\"\n";
     writeStoreFile(file);
 #ifdef Q_OS_WIN
     const QByteArray before = registryText();
@@ -384,6 +389,7 @@ void TestMainWindow::loadShowsStoredValuesAndWritesNothing()
     QCOMPARE(child<ColorSwatch>(w, u"lblFontColor_0"_qs)->palette().color(QPalette::Window), QColor(Qt::red));
     QCOMPARE(child<ColorSwatch>(w, u"lblBackColor_0"_qs)->oleColor(), 16777215);
     QCOMPARE(txtMessage(w)->text(), u"<b>Up</b>, %day%"_qs);
+    QVERIFY(child<QCheckBox>(w, u"chkSound"_qs)->isChecked());
 
 #ifdef Q_OS_WIN
     QCOMPARE(registryText(), before);
@@ -396,37 +402,44 @@ void TestMainWindow::loadShowsStoredValuesAndWritesNothing()
 
 void TestMainWindow::checkBoxWritesThrough_data()
 {
-    QTest::addColumn<int>("weekday");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
     QTest::addColumn<bool>("keyboard");
-    QTest::newRow("Sunday by mouse") << int(Sunday) << false;
-    QTest::newRow("Wednesday by space bar") << int(Wednesday) << true;
-    QTest::newRow("Saturday by mouse") << int(Saturday) << false;
+    QTest::newRow("Sunday by mouse") << u"chkSunday"_qs << workKey(Sunday) << false;
+    QTest::newRow("Wednesday by space bar") << u"chkWednesday"_qs << workKey(Wednesday) << true;
+    QTest::newRow("Saturday by mouse") << u"chkSaturday"_qs << workKey(Saturday) << false;
+    QTest::newRow("the sound by mouse") << u"chkSound"_qs << kSoundKey << false;
 }
 
 void TestMainWindow::checkBoxWritesThrough()
 {
-    QFETCH(int, weekday);
+    QFETCH(QString, name);
+    QFETCH(QString, key);
     QFETCH(bool, keyboard);
     Window fixture;
     auto &[store, clock, app, reminder, w] = fixture;
     app.Form_Load();
-    WorkCheckBox *box = w.checkBox(weekday);
+    QCheckBox *box = child<QCheckBox>(w, name);
     const auto click = [&] {
         if (keyboard)
             QTest::keyClick(box, Qt::Key_Space);
         else
             QTest::mouseClick(box, Qt::LeftButton);
     };
+    // The model holds what the next start loads.
+    const auto modelIsStored = [&] {
+        return Settings{reminder.weekSchedule(), reminder.displayOptions()} == loadSettings(store);
+    };
 
     click();
-    QCOMPARE(stored(workKey(weekday)), u"1"_qs);
-    QCOMPARE(reminder.weekSchedule()[weekday].workFlag, WorkFlag::Checked);
+    QCOMPARE(stored(key), u"1"_qs);
+    QVERIFY(modelIsStored());
     click();
-    QCOMPARE(stored(workKey(weekday)), u"0"_qs);
-    QCOMPARE(reminder.weekSchedule()[weekday].workFlag, WorkFlag::Unchecked);
-    // Only that day's key.
-    for (int day = Sunday; day <= Saturday; ++day)
-        QCOMPARE(store.contains(workKey(day)), day == weekday);
+    QCOMPARE(stored(key), u"0"_qs);
+    QVERIFY(modelIsStored());
+    // Only that box's key, besides the message that the first start writes.
+    for (const SettingKey &other : allSettingKeys())
+        QCOMPARE(store.contains(other.name), other.name == key || other.name == kMessageKey);
 }
 
 void TestMainWindow::greyedFlagIsNotAWorkingDay()

@@ -37,6 +37,8 @@ QStringList changedFields(const Settings &a, const Settings &b)
         changed << u"BackColor"_qs;
     if (a.display.messageTemplate != b.display.messageTemplate)
         changed << u"Message"_qs;
+    if (a.display.sound != b.display.sound)
+        changed << u"Sound"_qs;
     return changed;
 }
 
@@ -79,6 +81,9 @@ void TestReminder::editWritesItsOneKeyAtOnce_data()
     QTest::newRow("the message, exactly as typed")
         << Edit([](Reminder &r) { return r.setMessage(u"<b>%day%</b>, \"go\" "_qs); }) << u"Message"_qs
         << u"<b>%day%</b>, \"go\" "_qs;
+    QTest::newRow("the sound, ticked") << Edit([](Reminder &r) { return r.setSound(true); }) << u"Sound"_qs << u"1"_qs;
+    QTest::newRow("the sound, unticked, even though silent is the default")
+        << Edit([](Reminder &r) { return r.setSound(false); }) << u"Sound"_qs << u"0"_qs;
 }
 
 void TestReminder::editWritesItsOneKeyAtOnce()
@@ -108,7 +113,7 @@ void TestReminder::editWritesItsOneKeyAtOnce()
 
 void TestReminder::eachKeyFillsAFieldOfItsOwn()
 {
-    QCOMPARE(allSettingKeys().size(), size_t(17));
+    QCOMPARE(allSettingKeys().size(), size_t(18));
     SettingsStore store = testStore();
     // Every key's default text loads as the default.
     for (const SettingKey &key : allSettingKeys())
@@ -120,6 +125,7 @@ void TestReminder::eachKeyFillsAFieldOfItsOwn()
         const QString text = key.kind == ValueKind::Time ? u"7:45:00 AM"_qs
             : key.kind == ValueKind::WorkFlag           ? u"1"_qs
             : key.kind == ValueKind::Colour             ? u"255"_qs
+            : key.kind == ValueKind::Switch             ? u"1"_qs
                                                         : u"x"_qs;
         QVERIFY(store.save(key.name, text));
         QCOMPARE(changedFields(loadSettings(store), Settings()), QStringList(key.name));

@@ -17,6 +17,8 @@ private slots:
     void firstStartOnAnEmptyStore();
     void loadsEveryKey();
     void storedEmptyMessageStaysEmpty();
+    void soundSwitch_data();
+    void soundSwitch();
     void badValueFallsBack_data();
     void badValueFallsBack();
     void badValuesDoNotStopTheLoad();
@@ -32,6 +34,7 @@ void TestScheduleLoader::firstStartOnAnEmptyStore()
     QCOMPARE(loaded.display.fontColor, OleColor::kBlack);
     QCOMPARE(loaded.display.backColor, OleColor::kButtonFace);
     QCOMPARE(loaded.display.messageTemplate, u"Get ready for work because it is now %time% on %day%."_qs);
+    QCOMPARE(loaded.display.sound, false);
     QVERIFY(loaded.warnings.isEmpty());
     // The default message is written; nothing else is.
     QVERIFY(loaded.messageWritten);
@@ -77,6 +80,29 @@ void TestScheduleLoader::storedEmptyMessageStaysEmpty()
     QCOMPARE(store.get(kMessageKey, u"default"_qs), QString());
 }
 
+void TestScheduleLoader::soundSwitch_data()
+{
+    QTest::addColumn<QByteArray>("line"); // empty: no Sound key
+    QTest::addColumn<bool>("sound");
+
+    QTest::newRow("missing is silent, and stays missing") << QByteArray() << false;
+    QTest::newRow("1 rings") << QByteArray("Sound=1") << true;
+    QTest::newRow("0 is silent") << QByteArray("Sound=0") << false;
+    QTest::newRow("1 with spaces rings, as a day's flag reads it") << QByteArray("Sound=\" 1 \"") << true;
+}
+
+void TestScheduleLoader::soundSwitch()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, sound);
+    writeStoreFile("[Options]\nMessage=Up\n" + line + '\n');
+    SettingsStore store = testStore();
+    const LoadedSettings loaded = loadSettings(store, enUS());
+    QVERIFY2(loaded.warnings.isEmpty(), qPrintable(loaded.warnings.join(u'\n')));
+    QCOMPARE(loaded.display.sound, sound);
+    QCOMPARE(store.contains(kSoundKey), !line.isEmpty());
+}
+
 void TestScheduleLoader::badValueFallsBack_data()
 {
     QTest::addColumn<QString>("key");
@@ -97,6 +123,10 @@ void TestScheduleLoader::badValueFallsBack_data()
     QTest::newRow("colour: -1 is no colour") << u"FontColor"_qs << u"-1"_qs;
     QTest::newRow("colour: system index 25 is unknown") << u"BackColor"_qs << QString::number(qint32(0x80000019));
     QTest::newRow("colour: red") << u"BackColor"_qs << u"red"_qs;
+    QTest::newRow("sound: 2 is no switch state") << u"Sound"_qs << u"2"_qs;
+    QTest::newRow("sound: yes") << u"Sound"_qs << u"yes"_qs;
+    QTest::newRow("sound: -1") << u"Sound"_qs << u"-1"_qs;
+    QTest::newRow("sound: empty") << u"Sound"_qs << QString();
 }
 
 void TestScheduleLoader::badValueFallsBack()

@@ -152,5 +152,6 @@ void AlertWindow::resizeEvent(QResizeEvent *event)
 
 void AlertWindow::cmdOK_Click()
 {
+    emit dismissed();
     close();
 }

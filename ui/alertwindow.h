@@ -50,6 +50,10 @@ public:
 public slots:
     void cmdOK_Click();
 
+signals:
+    /// The user pressed the button; the window closes.
+    void dismissed();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -11,6 +11,7 @@
 #include "twips.h"
 #include "workcheckbox.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QFontMetricsF>
@@ -95,7 +96,8 @@ MainWindow::MainWindow(Reminder &reminder, QWidget *parent)
         if (!label->text().isEmpty())
             fitCaption(label);
     }
-    // The focus follows the order of creation: each day's picker and box, the message, the buttons.
+    // The focus follows the order of creation: each day's picker and box, the message, the sound, the
+    // buttons.
     m_pickers[0]->setFocus();
 
     connect(&m_reminder, &Reminder::loaded, this, &MainWindow::showSettings);
@@ -245,6 +247,12 @@ void MainWindow::createDisplayOptions(QGroupBox *fraDays)
                             1200, 1230, 1290, &MainWindow::lblBackColor_Click, QKeySequence(Qt::ALT | Qt::Key_B),
                             QStringLiteral("The colour behind the alert's text; click it, or press Alt+B, to choose "
                                            "another."));
+
+    // Beside the colours, and last in the frame, so that Tab reaches it after the message.
+    chkSound = Twips::place(new QCheckBox(tr("Play a sound with the alert"), Frame1), QStringLiteral("chkSound"),
+                            1920, 1230, 2505, 210);
+    speak(chkSound, chkSound->text(), tr("Ticked, the alert rings until you dismiss it, for at most a minute."));
+    connect(chkSound, &QCheckBox::clicked, this, [this](bool checked) { m_reminder.setSound(checked); });
 }
 
 void MainWindow::createButtons()
@@ -286,6 +294,7 @@ void MainWindow::showSettings()
     lblBackColor->setOleColor(display.backColor);
     txtMessage->setText(display.messageTemplate);
     txtMessage->setCursorPosition(0);
+    chkSound->setChecked(display.sound);
     m_loading = false;
 }
 

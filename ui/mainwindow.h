@@ -9,6 +9,7 @@
 #include <array>
 
 class ColorSwatch;
+class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class Reminder;
@@ -77,6 +78,7 @@ private:
     QLineEdit *txtMessage = nullptr;
     ColorSwatch *lblFontColor = nullptr; ///< element 0, the swatch
     ColorSwatch *lblBackColor = nullptr; ///< element 0, the swatch
+    QCheckBox *chkSound = nullptr;
     QPointer<HelpWindow> m_help;
     bool m_trayAvailable = false;
     bool m_loading = false;
