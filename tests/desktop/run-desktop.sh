@@ -78,7 +78,8 @@ TYPER=$!
 PIDS+=($TYPER)
 TYPED=$(date +%s)
 
-alert=$(wait_window '^Form1$' 70) || fail "no alert within 70 s"
+alert=$(wait_window '^Form1$' 70) ||
+    fail "no alert seen within 70 s: it did not come, or the typing dismissed it within a quarter of a second"
 SHOWN=$(date +%s)
 sleep 1
 import -window root "$shots/alert.png"
