@@ -73,7 +73,7 @@
         <location line="+2"/>
         <source>%date% - Outputs the current system date in Month/Day/Year format.</source>
         <extracomment>A line of help topic 0. Keep %date% exactly, at the start.</extracomment>
-        <translation>%date% - Geeft de huidige systeemdatum weer in de notatie maand/dag/jaar.</translation>
+        <translation>%date% - Geeft de huidige systeemdatum weer als maand/dag/jaar.</translation>
     </message>
     <message>
         <location line="+3"/>
