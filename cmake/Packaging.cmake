@@ -36,7 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # laid out for Arial, for which fontconfig picks the metric-compatible Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 # The alert's sound: libcanberra is loaded at run time, and without it or the theme the alert is silent.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libcanberra0, libcanberra-pulse, sound-theme-freedesktop")
+# Qt's own translations give the colour dialog and the message boxes' buttons the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, libcanberra0, libcanberra-pulse, sound-theme-freedesktop")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Everything under /etc is the administrator's to change, so dpkg keeps it as a conffile.
 file(WRITE ${CMAKE_BINARY_DIR}/deb-control/conffiles "/etc/xdg/autostart/dorvane.desktop\n")
