@@ -7,6 +7,7 @@
 #include "scheduleloader.h"
 #include "settingsstore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QScopeGuard>
@@ -137,8 +138,15 @@ inline void writeStoreFile(const QByteArray &content)
 {
     QDir().mkpath(configHome().path() + QStringLiteral("/Dorvane"));
     QFile f(storeFile());
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         f.write(content);
+        f.flush();
+        // QSettings rereads a file only when its size or time changed: two files of one size written
+        // within the same millisecond would read as the first. Each gets a time of its own.
+        static int written = 0;
+        f.setFileTime(QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC).addSecs(++written),
+                      QFileDevice::FileModificationTime);
+    }
 #ifdef Q_OS_WIN
     f.close();
     const QSettings ini(storeFile(), QSettings::IniFormat);

@@ -4,7 +4,7 @@
 <context>
     <name>AlertWindow</name>
     <message>
-        <location filename="../ui/alertwindow.cpp" line="+37"/>
+        <location filename="../ui/alertwindow.cpp" line="+39"/>
         <source>Ok... I&apos;ll get ready now</source>
         <extracomment>The one button of the full-screen alert that dismisses it. Casual, first person. 203 px wide at 9.75 pt: about 30 Latin characters at most.</extracomment>
         <translation>אוקיי... אתכונן עכשיו</translation>
@@ -19,7 +19,7 @@
 <context>
     <name>Dorvane</name>
     <message>
-        <location filename="../app/dorvane.cpp" line="+157"/>
+        <location filename="../app/dorvane.cpp" line="+184"/>
         <source>The %1 alert was missed while the computer was asleep or its clock changed.</source>
         <extracomment>Tray notification; %1 is a time such as 7:05 AM.</extracomment>
         <translation>ההתראה של השעה %1 הוחמצה כי המחשב היה במצב שינה או שהשעון שלו השתנה.</translation>
@@ -91,13 +91,13 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+158"/>
+        <location filename="../ui/mainwindow.cpp" line="+159"/>
         <source>Dorvane: Configuration</source>
         <extracomment>Title of the configuration window.</extracomment>
         <translation>הגדרות Dorvane</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+83"/>
         <source>Input Times      </source>
         <extracomment>Caption of the frame holding the seven days. Keep the six trailing spaces: the help icon stands after them. Bold; about 11 Latin characters fit before the icon, longer moves the icon right (frame is 171 px wide).</extracomment>
         <translation>הזנת שעות      </translation>
@@ -109,7 +109,7 @@
         <translation>יום עבודה?</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-192"/>
         <source>Sunday</source>
         <extracomment>Caption over the day&apos;s time picker.</extracomment>
         <translation>יום ראשון</translation>
@@ -151,7 +151,7 @@
         <translation>יום שבת</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>%1 alert time</source>
         <extracomment>Screen reader name of a day&apos;s time picker; %1 is the translated day caption (e.g. Monday).</extracomment>
         <translation>שעת ההתראה ב%1</translation>
@@ -253,7 +253,7 @@
         <translation>הצבע שמאחורי הטקסט של ההתראה; אפשר ללחוץ עליו או להקיש Alt+B כדי לבחור צבע אחר.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>A town at sunrise: time to get ready for work.</source>
         <extracomment>Screen reader description of the window&apos;s picture.</extracomment>
         <translation>עיירה בזריחה: הגיע הזמן להתכונן לעבודה.</translation>
@@ -283,17 +283,19 @@
         <translation>סוגר את Dorvane.</translation>
     </message>
     <message>
+        <location line="-35"/>
         <source>Play a sound with the alert</source>
-        <extracomment>Check box caption in the Display Options frame, right of the colour swatches; about 160 px (about 24 Latin characters) at most, shorten rather than exceed.</extracomment>
-        <translation type="vanished">השמעת צליל עם ההתראה</translation>
+        <extracomment>Check box caption in the Display Options frame, right of the colour swatches; about 160 px at most.</extracomment>
+        <translation>השמעת צליל עם ההתראה</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ticked, the alert rings until you dismiss it, for at most a minute.</source>
         <extracomment>Screen reader description of the sound check box.</extracomment>
-        <translation type="vanished">כשמסומן, ההתראה מצלצלת עד שסוגרים אותה, דקה לכל היותר.</translation>
+        <translation>כשמסומן, ההתראה מצלצלת עד שסוגרים אותה, דקה לכל היותר.</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+156"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>שגיאה</translation>
@@ -323,7 +325,7 @@
 <context>
     <name>Reminder</name>
     <message>
-        <location filename="../core/reminder.cpp" line="+93"/>
+        <location filename="../core/reminder.cpp" line="+99"/>
         <source>Dorvane could not save a setting</source>
         <extracomment>Title of a notification.</extracomment>
         <translation>לא ניתן היה לשמור הגדרה של Dorvane</translation>

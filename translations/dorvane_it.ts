@@ -4,7 +4,7 @@
 <context>
     <name>AlertWindow</name>
     <message>
-        <location filename="../ui/alertwindow.cpp" line="+37"/>
+        <location filename="../ui/alertwindow.cpp" line="+39"/>
         <source>Ok... I&apos;ll get ready now</source>
         <extracomment>The one button of the full-screen alert that dismisses it. Casual, first person. 203 px wide at 9.75 pt: about 30 Latin characters at most.</extracomment>
         <translation>Ok... adesso mi preparo</translation>
@@ -19,7 +19,7 @@
 <context>
     <name>Dorvane</name>
     <message>
-        <location filename="../app/dorvane.cpp" line="+157"/>
+        <location filename="../app/dorvane.cpp" line="+184"/>
         <source>The %1 alert was missed while the computer was asleep or its clock changed.</source>
         <extracomment>Tray notification; %1 is a time such as 7:05 AM.</extracomment>
         <translation>L&apos;avviso delle %1 è stato perso mentre il computer era in sospensione o il suo orologio cambiava.</translation>
@@ -91,13 +91,13 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+158"/>
+        <location filename="../ui/mainwindow.cpp" line="+159"/>
         <source>Dorvane: Configuration</source>
         <extracomment>Title of the configuration window.</extracomment>
         <translation>Dorvane: configurazione</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+83"/>
         <source>Input Times      </source>
         <extracomment>Caption of the frame holding the seven days. Keep the six trailing spaces: the help icon stands after them. Bold; about 11 Latin characters fit before the icon, longer moves the icon right (frame is 171 px wide).</extracomment>
         <translation>Orari      </translation>
@@ -109,7 +109,7 @@
         <translation>Lavoro oggi?</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-192"/>
         <source>Sunday</source>
         <extracomment>Caption over the day&apos;s time picker.</extracomment>
         <translation>Domenica</translation>
@@ -151,7 +151,7 @@
         <translation>Sabato</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>%1 alert time</source>
         <extracomment>Screen reader name of a day&apos;s time picker; %1 is the translated day caption (e.g. Monday).</extracomment>
         <translation>%1: orario dell&apos;avviso</translation>
@@ -253,7 +253,7 @@
         <translation>Il colore dietro il testo dell&apos;avviso; fai clic qui o premi Alt+B per sceglierne un altro.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>A town at sunrise: time to get ready for work.</source>
         <extracomment>Screen reader description of the window&apos;s picture.</extracomment>
         <translation>Una città all&apos;alba: è ora di prepararsi per il lavoro.</translation>
@@ -283,17 +283,19 @@
         <translation>Chiude Dorvane.</translation>
     </message>
     <message>
+        <location line="-35"/>
         <source>Play a sound with the alert</source>
-        <extracomment>Check box caption in the Display Options frame, right of the colour swatches; about 160 px (about 24 Latin characters) at most, shorten rather than exceed.</extracomment>
-        <translation type="vanished">Avviso con suono</translation>
+        <extracomment>Check box caption in the Display Options frame, right of the colour swatches; about 160 px at most.</extracomment>
+        <translation>Avviso con suono</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ticked, the alert rings until you dismiss it, for at most a minute.</source>
         <extracomment>Screen reader description of the sound check box.</extracomment>
-        <translation type="vanished">Se selezionata, l&apos;avviso suona finché non lo chiudi, per un minuto al massimo.</translation>
+        <translation>Se selezionata, l&apos;avviso suona finché non lo chiudi, per un minuto al massimo.</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+156"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>Errore</translation>
@@ -323,7 +325,7 @@
 <context>
     <name>Reminder</name>
     <message>
-        <location filename="../core/reminder.cpp" line="+93"/>
+        <location filename="../core/reminder.cpp" line="+99"/>
         <source>Dorvane could not save a setting</source>
         <extracomment>Title of a notification.</extracomment>
         <translation>Dorvane non è riuscito a salvare un&apos;impostazione</translation>

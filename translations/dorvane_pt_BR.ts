@@ -4,7 +4,7 @@
 <context>
     <name>AlertWindow</name>
     <message>
-        <location filename="../ui/alertwindow.cpp" line="+37"/>
+        <location filename="../ui/alertwindow.cpp" line="+39"/>
         <source>Ok... I&apos;ll get ready now</source>
         <extracomment>The one button of the full-screen alert that dismisses it. Casual, first person. 203 px wide at 9.75 pt: about 30 Latin characters at most.</extracomment>
         <translation>Ok... já vou me arrumar</translation>
@@ -19,7 +19,7 @@
 <context>
     <name>Dorvane</name>
     <message>
-        <location filename="../app/dorvane.cpp" line="+157"/>
+        <location filename="../app/dorvane.cpp" line="+184"/>
         <source>The %1 alert was missed while the computer was asleep or its clock changed.</source>
         <extracomment>Tray notification; %1 is a time such as 7:05 AM.</extracomment>
         <translation>O alerta marcado para %1 foi perdido enquanto o computador estava suspenso ou seu relógio foi alterado.</translation>
@@ -91,13 +91,13 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/mainwindow.cpp" line="+158"/>
+        <location filename="../ui/mainwindow.cpp" line="+159"/>
         <source>Dorvane: Configuration</source>
         <extracomment>Title of the configuration window.</extracomment>
         <translation>Dorvane: Configuração</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+83"/>
         <source>Input Times      </source>
         <extracomment>Caption of the frame holding the seven days. Keep the six trailing spaces: the help icon stands after them. Bold; about 11 Latin characters fit before the icon, longer moves the icon right (frame is 171 px wide).</extracomment>
         <translation>Horários      </translation>
@@ -109,7 +109,7 @@
         <translation>Dia útil?</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-192"/>
         <source>Sunday</source>
         <extracomment>Caption over the day&apos;s time picker.</extracomment>
         <translation>Domingo</translation>
@@ -151,7 +151,7 @@
         <translation>Sábado</translation>
     </message>
     <message>
-        <location line="+196"/>
+        <location line="+197"/>
         <source>%1 alert time</source>
         <extracomment>Screen reader name of a day&apos;s time picker; %1 is the translated day caption (e.g. Monday).</extracomment>
         <translation>Horário do alerta: %1</translation>
@@ -253,7 +253,7 @@
         <translation>A cor atrás do texto do alerta; clique nela ou pressione Alt+B para escolher outra.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>A town at sunrise: time to get ready for work.</source>
         <extracomment>Screen reader description of the window&apos;s picture.</extracomment>
         <translation>Uma cidade ao nascer do sol: hora de se preparar para o trabalho.</translation>
@@ -283,17 +283,19 @@
         <translation>Encerra o Dorvane.</translation>
     </message>
     <message>
+        <location line="-35"/>
         <source>Play a sound with the alert</source>
-        <extracomment>Check box caption in the Display Options frame, right of the colour swatches; about 160 px (about 24 Latin characters) at most, shorten rather than exceed.</extracomment>
-        <translation type="vanished">Tocar som no alerta</translation>
+        <extracomment>Check box caption in the Display Options frame, right of the colour swatches; about 160 px at most.</extracomment>
+        <translation>Tocar som no alerta</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Ticked, the alert rings until you dismiss it, for at most a minute.</source>
         <extracomment>Screen reader description of the sound check box.</extracomment>
-        <translation type="vanished">Se marcado, o alerta toca até você fechá-lo, por no máximo um minuto.</translation>
+        <translation>Se marcado, o alerta toca até você fechá-lo, por no máximo um minuto.</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+156"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>Erro</translation>
@@ -323,7 +325,7 @@
 <context>
     <name>Reminder</name>
     <message>
-        <location filename="../core/reminder.cpp" line="+93"/>
+        <location filename="../core/reminder.cpp" line="+99"/>
         <source>Dorvane could not save a setting</source>
         <extracomment>Title of a notification.</extracomment>
         <translation>O Dorvane não conseguiu salvar uma configuração</translation>
