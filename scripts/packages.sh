@@ -71,6 +71,8 @@ WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # draw the title bars and their buttons as Windows does.
 WINDOWS_PACKAGES=("${WINDOWS_CHECK_PACKAGES[@]}" cmake ninja-build qt6-base-dev qt6-base-dev-tools xz-utils
                   wine64 xvfb fonts-liberation fonts-wine nsis)
+# The installer ships Qt's own translations, from Debian's package of the same Qt version.
+WINDOWS_PACKAGES+=(qt6-translations-l10n)
 
 # need_packages GROUP...: skips the check (exit 77) unless every package of these groups is installed.
 need_packages() {
