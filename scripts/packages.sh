@@ -60,6 +60,9 @@ DESKTOP_WAKE_PACKAGES=(dbus-daemon python3-gi tesseract-ocr tesseract-ocr-eng)
 # The screen reader check, besides DESKTOP_X11_PACKAGES: the accessibility bus on a private session bus, and an
 # AT-SPI client.
 DESKTOP_ATSPI_PACKAGES=(at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-daemon libglib2.0-bin)
+# The languages check, besides DESKTOP_X11_PACKAGES and DESKTOP_ATSPI_PACKAGES: the locales it makes, Qt's own
+# translations and lconvert to read them, and glyphs for Arabic (DejaVu) and Japanese.
+DESKTOP_LANGUAGES_PACKAGES=(locales qt6-translations-l10n qt6-l10n-tools fonts-dejavu-core fonts-wqy-microhei)
 # Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).
 DEB_PACKAGES=(dpkg-dev file)
 # Checking it as Debian does, and installing it on a bare Debian 12 in a chroot.
