@@ -146,9 +146,14 @@ void Dorvane::notify(const QString &title, const QString &message, bool failure)
 
 void Dorvane::tellMissed(const QTime &time)
 {
-    const QString missed = QStringLiteral("%1 alert was missed while the computer was asleep or its clock changed.")
-                               .arg(alertTimeText(time, QLocale()));
+    const QString shown = alertTimeText(time, QLocale());
+    // The log stays in English; the notice is in the user's language.
+    const QString missed
+        = QStringLiteral("%1 alert was missed while the computer was asleep or its clock changed.").arg(shown);
     std::fprintf(stderr, "Dorvane: the %s\n", qUtf8Printable(missed));
     if (m_trayAvailable)
-        m_tray.showMessage(QStringLiteral("Dorvane"), QStringLiteral("The ") + missed, QSystemTrayIcon::Information);
+        m_tray.showMessage(QStringLiteral("Dorvane"),
+                           //: Tray notification; %1 is a time such as 7:05 AM.
+                           tr("The %1 alert was missed while the computer was asleep or its clock changed.").arg(shown),
+                           QSystemTrayIcon::Information);
 }

@@ -2,9 +2,11 @@
 #include "dorvane.h"
 #include "settingsstore.h"
 #include "singleinstance.h"
+#include "translation.h"
 #include "unixsignals.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -25,6 +27,10 @@ int main(int argc, char *argv[])
     SingleInstance instance(storeKey);
     if (const auto outcome = instance.start(unixSignals); outcome != SingleInstance::Outcome::First)
         return outcome == SingleInstance::Outcome::HandedOver ? 0 : 1;
+
+    // Before any window is built or a default written: every text in the user's language.
+    Translation translation;
+    translation.use(Translation::choose(QLocale().uiLanguages()));
 
     SettingsStore store = SettingsStore::native(storeKey);
     SystemClock clock;

@@ -35,6 +35,6 @@ QString composeAlertText(const QString &messageTemplate, const QDateTime &now, c
     text.replace(QStringLiteral("%time%"), alertTimeText(now.time(), locale));
     text.replace(QStringLiteral("%date%"), alertDateText(today, locale));
     if (isItSaturday == 1)
-        text += QStringLiteral("\r\n\r\n") + kSaturdayReminder;
+        text += QStringLiteral("\r\n\r\n") + saturdayReminder();
     return text;
 }

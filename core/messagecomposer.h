@@ -1,10 +1,21 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
 
-inline const QString kSaturdayReminder = QStringLiteral("Remember to input your new times for the week.");
+/// The Saturday reminder as the source has it, and so in English.
+//: Reminder added under the alert message on Saturdays.
+inline constexpr char kSaturdayReminderSource[]
+    = QT_TRANSLATE_NOOP("Messages", "Remember to input your new times for the week.");
+inline const QString kSaturdayReminder = QString::fromLatin1(kSaturdayReminderSource);
+
+/// The Saturday reminder in the language of the installed translator, looked up at each call.
+inline QString saturdayReminder()
+{
+    return QCoreApplication::translate("Messages", kSaturdayReminderSource);
+}
 
 /// "h:nn AMPM": 12-hour clock without a leading zero, two-digit minute, the locale's time
 /// separator and its designators as it spells them ("7:05 AM", "12:00 PM" in en_US).
@@ -15,6 +26,6 @@ QString alertDateText(const QDate &date, const QLocale &locale);
 
 /// The alert's text: the template with every "%day%", then "%time%", then "%date%" replaced
 /// (case-sensitive, left to right, inserted text not searched again), followed by CR LF CR LF and
-/// the Saturday reminder when isItSaturday is exactly 1. Every template composes.
+/// saturdayReminder() when isItSaturday is exactly 1. Every template composes.
 QString composeAlertText(const QString &messageTemplate, const QDateTime &now, const QLocale &locale,
                          qint16 isItSaturday);

@@ -87,9 +87,10 @@ void Reminder::noteFailure(const SaveResult &result, Report report)
     m_failureTold = true;
     if (report == Report::ByCaller)
         return;
-    emit saveFailed(QStringLiteral("Dorvane could not save a setting"),
-                    result.description
-                        + QStringLiteral("\nThe change stays in effect, and Dorvane saves it as soon as it can."));
+    //: Second line of that notification.
+    const QString later = tr("The change stays in effect, and Dorvane saves it as soon as it can.");
+    //: Title of a notification.
+    emit saveFailed(tr("Dorvane could not save a setting"), result.description + u'\n' + later);
 }
 
 void Reminder::noteProgress()
@@ -97,9 +98,10 @@ void Reminder::noteProgress()
     if (m_saver.hasPending() || !m_failureTold)
         return;
     m_failureTold = false;
-    emit saved(QStringLiteral("Dorvane saved your settings"),
-               QStringLiteral("The changes that could not be saved before are now saved in %1.")
-                   .arg(m_saver.store().location()));
+    //: Title of a notification.
+    emit saved(tr("Dorvane saved your settings"),
+               //: Notification text; %1 is a file path.
+               tr("The changes that could not be saved before are now saved in %1.").arg(m_saver.store().location()));
 }
 
 void Reminder::tick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -17,7 +18,8 @@ enum Weekday : int {
 };
 inline constexpr int kDaysInWeek = 7;
 
-/// The English weekday names, 1 = Sunday … 7 = Saturday: the settings keys and the day captions.
+/// The English weekday names, 1 = Sunday … 7 = Saturday, as the settings keys spell them in every
+/// language.
 inline QString weekdayName(int weekday)
 {
     static const char *const names[kDaysInWeek]
@@ -63,13 +65,25 @@ struct WeekSchedule {
     friend bool operator==(const WeekSchedule &, const WeekSchedule &) = default;
 };
 
-inline const QString kDefaultMessage = QStringLiteral("Get ready for work because it is now %time% on %day%.");
+/// The default message as the source has it, and so in English.
+//: The default alert message, shown full screen in huge type at the alert time. Keep %time% and %day% exactly;
+//: %time% becomes e.g. 7:05 AM, %day% the weekday name (from the locale, may be capitalised as the locale does).
+inline constexpr char kDefaultMessageSource[]
+    = QT_TRANSLATE_NOOP("Messages", "Get ready for work because it is now %time% on %day%.");
+inline const QString kDefaultMessage = QString::fromLatin1(kDefaultMessageSource);
+
+/// The default message in the language of the installed translator, looked up at each call, so
+/// that it follows a translator installed after start-up. Once stored, the message is the user's.
+inline QString defaultMessage()
+{
+    return QCoreApplication::translate("Messages", kDefaultMessageSource);
+}
 
 /// How the alert looks. Colours are OLE colours (see olecolor.h).
 struct DisplayOptions {
     qint32 fontColor = 0;
     qint32 backColor = static_cast<qint32>(0x8000000F);
-    QString messageTemplate = kDefaultMessage;
+    QString messageTemplate = defaultMessage();
 
     friend bool operator==(const DisplayOptions &, const DisplayOptions &) = default;
 };

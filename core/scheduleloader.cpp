@@ -61,7 +61,7 @@ LoadedSettings loadSettings(SettingsSaver &saver, const QLocale &locale)
         out.messageWritten = true;
         out.messageSave = saver.save(kMessageKey, out.display.messageTemplate);
         if (!out.messageSave)
-            qWarning().noquote() << out.messageSave.description;
+            qWarning().noquote() << out.messageSave.logText;
     }
     return out;
 }

@@ -4,6 +4,8 @@
 #include "olecolor.h"
 #include "oledate.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -18,7 +20,8 @@ const std::vector<SettingKey> &allSettingKeys()
             k.push_back({ QLatin1String("Work") + weekdayName(day), ValueKind::WorkFlag, WorkFlag::Unchecked });
         k.push_back({ kFontColorKey, ValueKind::Colour, defaults.fontColor });
         k.push_back({ kBackColorKey, ValueKind::Colour, defaults.backColor });
-        k.push_back({ kMessageKey, ValueKind::Text, defaults.messageTemplate });
+        // The source text: the table is built once, and the language is the translator's at each use.
+        k.push_back({ kMessageKey, ValueKind::Text, kDefaultMessage });
         return k;
     }();
     return keys;
@@ -51,7 +54,7 @@ QString defaultText(const SettingKey &key, const QLocale &locale)
     case ValueKind::Text:
         break;
     }
-    return key.defaultValue.toString();
+    return QCoreApplication::translate("Messages", key.defaultValue.toString().toUtf8().constData());
 }
 
 QString timeText(double alertTime, const QLocale &locale)

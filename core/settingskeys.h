@@ -20,7 +20,8 @@ enum class ValueKind {
 struct SettingKey {
     QString name;
     ValueKind kind;
-    /// A double (OLE date), qint16, qint32 or QString, as the kind says.
+    /// A double (OLE date), qint16, qint32 or QString, as the kind says; a text is the source text
+    /// of its translation in the context "Messages".
     QVariant defaultValue;
 };
 
@@ -37,7 +38,8 @@ inline const QString kFontColorKey = QStringLiteral("FontColor");
 inline const QString kBackColorKey = QStringLiteral("BackColor");
 inline const QString kMessageKey = QStringLiteral("Message");
 
-/// The text a missing key stands for (midnight's time text, "0", "-2147483633", the default message).
+/// The text a missing key stands for (midnight's time text, "0", "-2147483633", the default message
+/// in the installed translator's language).
 QString defaultText(const SettingKey &key, const QLocale &locale);
 
 /// Texts as they are written.

@@ -1,5 +1,6 @@
 #include "settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -47,6 +48,13 @@ void removeAbandonedLock(const QString &settingsFile)
     if (lock.lastModified().msecsTo(QDateTime::currentDateTime()) < 20 || lockIsHeld(lock.filePath()))
         return;
     QFile::remove(lock.filePath());
+}
+
+// sentence is a source text of the context "SettingsStore" with two arguments.
+SaveResult failure(int errorNumber, const char *sentence, const QString &first, const QString &second)
+{
+    return { false, errorNumber, QCoreApplication::translate("SettingsStore", sentence).arg(first, second),
+             QString::fromUtf8(sentence).arg(first, second) };
 }
 } // namespace
 
@@ -122,14 +130,18 @@ SaveResult SettingsStore::save(const QString &key, const QString &text)
     case QSettings::NoError:
         return {};
     case QSettings::FormatError:
-        return {false, kFileFormatError,
-                QStringLiteral("The settings in %1 could not be read, so \"%2\" was not saved.")
-                    .arg(location(), key)};
+        //: %1 is a file path, %2 a settings key name such as MondayTime (not translated).
+        return failure(kFileFormatError,
+                       QT_TRANSLATE_NOOP("SettingsStore",
+                                         "The settings in %1 could not be read, so \"%2\" was not saved."),
+                       location(), key);
     case QSettings::AccessError:
         break;
     }
-    return {false, kPathFileAccessError,
-            QStringLiteral("\"%1\" could not be saved: %2 cannot be written.").arg(key, location())};
+    return failure(kPathFileAccessError,
+                   //: %1 is a settings key name such as MondayTime (not translated), %2 a file path.
+                   QT_TRANSLATE_NOOP("SettingsStore", "\"%1\" could not be saved: %2 cannot be written."), key,
+                   location());
 }
 
 QSettings::Status SettingsStore::write(const QString &key, const QString &text)

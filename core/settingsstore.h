@@ -5,11 +5,13 @@
 
 #include <memory>
 
-/// The outcome of a save. A failed save carries an error number and a sentence for the user.
+/// The outcome of a save. A failed save carries an error number and a sentence for the user, in
+/// the user's language, and the same sentence in English for the log.
 struct SaveResult {
     bool ok = true;
     int errorNumber = 0;
     QString description;
+    QString logText;
 
     explicit operator bool() const { return ok; }
 };

@@ -34,9 +34,12 @@ ensure_packages() {
 }
 
 # What building Dorvane needs.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev libxcb1-dev fonts-liberation)
+# Its translations are compiled with Qt Linguist's lrelease (qt6-l10n-tools, found through qt6-tools-dev).
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1-dev fonts-liberation)
 # What the tests need besides.
-TEST_PACKAGES=(qt6-qpa-plugins tzdata)
+# A font with Chinese and Japanese glyphs, without which the windows in those languages are measured in
+# empty boxes.
+TEST_PACKAGES=(qt6-qpa-plugins tzdata fonts-wqy-microhei)
 # The coverage-guided fuzzer; the tests run without it where these cannot be had.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The desktop checks, one group per desktop, each all that its checks need; a check whose group
@@ -72,7 +75,7 @@ DEB_CHROOT_PACKAGES=(debootstrap)
 WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # The Windows build and its tests under Wine; the installer is made with nsis. Wine's own fonts
 # draw the title bars and their buttons as Windows does.
-WINDOWS_PACKAGES=("${WINDOWS_CHECK_PACKAGES[@]}" cmake ninja-build qt6-base-dev qt6-base-dev-tools xz-utils
+WINDOWS_PACKAGES=("${WINDOWS_CHECK_PACKAGES[@]}" cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-l10n-tools xz-utils
                   wine64 xvfb fonts-liberation fonts-wine nsis)
 # The installer ships Qt's own translations, from Debian's package of the same Qt version.
 WINDOWS_PACKAGES+=(qt6-translations-l10n)

@@ -32,11 +32,14 @@ AlertWindow::AlertWindow(QWidget *parent)
     lblMain->setAutoFillBackground(false);
 
     // Created after the label, so it is drawn above it and stays clickable where they overlap.
-    cmdOK = new QPushButton(QStringLiteral("Ok... I'll get ready now"), this);
+    //: The one button of the full-screen alert that dismisses it. Casual, first person. 203 px wide at 9.75 pt: about
+    //: 30 Latin characters at most.
+    cmdOK = new QPushButton(tr("Ok... I'll get ready now"), this);
     // Not the window's default button, but Enter, like Space, presses it while it has the focus.
     cmdOK->setAutoDefault(true);
     cmdOK->setDefault(false);
-    cmdOK->setAccessibleDescription(QStringLiteral("Dismisses the alert."));
+    //: Screen reader description of the button.
+    cmdOK->setAccessibleDescription(tr("Dismisses the alert."));
     Twips::place(cmdOK, QStringLiteral("cmdOK"), 990, 2040, kButtonWidth, kButtonHeight);
     connect(cmdOK, &QPushButton::clicked, this, &AlertWindow::cmdOK_Click);
     cmdOK->setFocus();
@@ -93,7 +96,9 @@ void AlertWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const AlertLayout layout = layoutFor(Twips::fromPixels(width()), Twips::fromPixels(height()));
-    const auto toRect = [](const QRectF &r) { return Twips::rect(r.left(), r.top(), r.width(), r.height()); };
+    const auto toRect = [this](const QRectF &r) {
+        return Twips::rect(r.left(), r.top(), r.width(), r.height(), width(), layoutDirection());
+    };
     cmdOK->setGeometry(toRect(layout.button));
     lblMain->setGeometry(toRect(layout.label));
 }

@@ -11,19 +11,22 @@ HelpWindow::HelpWindow(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help for"));
+    //: Title of the help window before a topic is chosen (rarely seen).
+    setWindowTitle(tr("Help for"));
     setWindowIcon(QIcon(QStringLiteral(":/help.png")));
     setFont(Fonts::window());
     setFixedSize(Twips::toPixels(5835), Twips::toPixels(2025));
     setSizeGripEnabled(false);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    //: Button that closes the help window. 61 px wide.
+    cmdOK = new QPushButton(tr("OK"), this);
     Twips::place(cmdOK, QStringLiteral("cmdOK"), 2460, 1590, 915, 375);
-    cmdOK->setAccessibleDescription(QStringLiteral("Closes the help."));
+    //: Screen reader description of OK.
+    cmdOK->setAccessibleDescription(tr("Closes the help."));
     connect(cmdOK, &QPushButton::clicked, this, &HelpWindow::cmdOK_Click);
 
     lblMain = new MessageLabel(this);
-    lblMain->setGeometry(Twips::rect(90, 90, 5655, 1335));
+    lblMain->setGeometry(Twips::rect(90, 90, 5655, 1335, width(), layoutDirection()));
 
     cmdOK->setFocus();
 }
@@ -41,21 +44,28 @@ QString HelpWindow::text() const
 void HelpWindow::fillTopic(qint16 iHelp)
 {
     // Written piece by piece, each write extending what the label holds; the first replaces it.
+    const QString lineBreak = QStringLiteral("\r\n");
     if (iHelp == 0) {
-        setWindowTitle(QStringLiteral("Help for variables in messages"));
-        setText(QStringLiteral("Dorvane supports the use of variables in the message. Below is a list of "
-                               "variables and what they do:\r\n\r\n"));
-        setText(text() + QStringLiteral("%time% - Outputs the current time in hour:minute AM/PM format.\r\n"));
-        setText(text() + QStringLiteral("%day% - Outputs the current day.\r\n"));
-        setText(text() + QStringLiteral("%date% - Outputs the current system date in Month/Day/Year format."));
+        //: Title of help topic 0.
+        setWindowTitle(tr("Help for variables in messages"));
+        //: First paragraph of help topic 0.
+        setText(tr("Dorvane supports the use of variables in the message. Below is a list of variables and what "
+                   "they do:")
+                + lineBreak + lineBreak);
+        //: A line of help topic 0. Keep %time% exactly, at the start.
+        setText(text() + tr("%time% - Outputs the current time in hour:minute AM/PM format.") + lineBreak);
+        //: A line of help topic 0. Keep %day% exactly, at the start.
+        setText(text() + tr("%day% - Outputs the current day.") + lineBreak);
+        //: A line of help topic 0. Keep %date% exactly, at the start.
+        setText(text() + tr("%date% - Outputs the current system date in Month/Day/Year format."));
     } else if (iHelp == 1) {
-        setWindowTitle(QStringLiteral("Help for inputting times"));
-        setText(QStringLiteral("Dorvane supports inputs for one week. Just choose the time you work on any "
-                               "particular day"));
-        setText(text()
-                + QStringLiteral(" and check the 'Work Today?' box. If it is not checked, you will not be "
-                                 "alerted at that time"));
-        setText(text() + QStringLiteral(" on that day. If it is checked, then you will be alerted."));
+        //: Title of help topic 1.
+        setWindowTitle(tr("Help for inputting times"));
+        //: Help topic 1. Quote the translated 'Work Today?' caption exactly as translated. The window shows about 5
+        //: lines of 60 Latin characters; keep it about as long as the English.
+        setText(tr("Dorvane supports inputs for one week. Just choose the time you work on any particular day and "
+                   "check the 'Work Today?' box. If it is not checked, you will not be alerted at that time on that "
+                   "day. If it is checked, then you will be alerted."));
     }
 }
 

@@ -64,11 +64,13 @@ TrayIcon::TrayIcon(QObject *parent)
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
     mnuPopUp->setTitle(QStringLiteral("Popup"));
 
-    QAction *mnuConfig = mnuPopUp->addAction(QStringLiteral("Configure"));
+    //: Tray menu item: shows or hides the configuration window.
+    QAction *mnuConfig = mnuPopUp->addAction(tr("Configure"));
     mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
     mnuPopUp->setDefaultAction(mnuConfig);
     mnuPopUp->addSeparator()->setObjectName(QStringLiteral("sep1"));
-    QAction *mnuExit = mnuPopUp->addAction(QStringLiteral("Exit"));
+    //: Tray menu item: ends the program.
+    QAction *mnuExit = mnuPopUp->addAction(tr("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
     connect(mnuConfig, &QAction::triggered, this, &TrayIcon::toggleRequested);

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <QtMath>
 
 /// The window layout is given in twips, 1/1440 inch. At 96 dots per inch a logical pixel is
@@ -30,11 +31,31 @@ inline QRect rect(double left, double top, double width, double height)
     return QRect(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
 }
 
-/// Names a control and puts it at a rectangle given in twips; returns the control.
+/// A rectangle of pixels as it stands in a container of containerWidth pixels: as it is from left
+/// to right, mirrored within the container from right to left.
+inline QRect visual(const QRect &logical, int containerWidth, Qt::LayoutDirection direction)
+{
+    if (direction != Qt::RightToLeft)
+        return logical;
+    return QRect(containerWidth - logical.x() - logical.width(), logical.y(), logical.width(), logical.height());
+}
+
+/// The same for a rectangle given in twips, Left counted from the container's start side.
+inline QRect rect(double left, double top, double width, double height, int containerWidth,
+                  Qt::LayoutDirection direction)
+{
+    // Mirrored in whole pixels, so that the mirror image keeps the edges that touch.
+    return visual(rect(left, top, width, height), containerWidth, direction);
+}
+
+/// Names a control and puts it at a rectangle given in twips within its parent, mirrored where
+/// the parent lays out from right to left; returns the control.
 template<typename T> T *place(T *control, const QString &name, double left, double top, double width, double height)
 {
     control->setObjectName(name);
-    control->setGeometry(rect(left, top, width, height));
+    const QWidget *parent = control->parentWidget();
+    control->setGeometry(parent ? rect(left, top, width, height, parent->width(), parent->layoutDirection())
+                                : rect(left, top, width, height));
     return control;
 }
 
