@@ -46,28 +46,29 @@ install(CODE "
     include(\"${CMAKE_CURRENT_LIST_DIR}/WindowsDlls.cmake\")
 ")
 
-# Qt's own texts, such as the colour dialog's buttons, in the languages Dorvane is translated into.
-# The program loads them from translations\ beside it. Qt for Windows is built without them; the
-# ones of Debian's qt6-translations-l10n are of the same Qt version.
+# Qt's own texts, such as the colour dialog's buttons, in the given languages, those Dorvane is
+# translated into. The program loads them from translations\ beside it. Qt for Windows is built
+# without them; the ones of Debian's qt6-translations-l10n are of the same Qt version.
 set(DORVANE_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
     "Folder of Qt's qtbase_<language>.qm translations, for the installer")
-set(_dorvane_qt_languages de fr es it pt_BR nl pl ru ja zh_CN ar he)
-set(_dorvane_qt_qm)
-set(_dorvane_qt_qm_missing)
-foreach(_lang IN LISTS _dorvane_qt_languages)
-    set(_qm "${DORVANE_QT_TRANSLATIONS_DIR}/qtbase_${_lang}.qm")
-    if(EXISTS "${_qm}")
-        list(APPEND _dorvane_qt_qm "${_qm}")
+function(dorvane_install_qt_translations)
+    set(files)
+    set(missing)
+    foreach(lang IN LISTS ARGN)
+        set(qm "${DORVANE_QT_TRANSLATIONS_DIR}/qtbase_${lang}.qm")
+        if(EXISTS "${qm}")
+            list(APPEND files "${qm}")
+        else()
+            list(APPEND missing "qtbase_${lang}.qm")
+        endif()
+    endforeach()
+    # Only the installer needs them, so the build and its tests go on without them.
+    if(missing)
+        install(CODE "message(FATAL_ERROR \"The Windows package needs Qt's translations (qt6-translations-l10n): no ${missing} in ${DORVANE_QT_TRANSLATIONS_DIR}\")")
     else()
-        list(APPEND _dorvane_qt_qm_missing "qtbase_${_lang}.qm")
+        install(FILES ${files} DESTINATION translations)
     endif()
-endforeach()
-# Only the installer needs them, so the build and its tests go on without them.
-if(_dorvane_qt_qm_missing)
-    install(CODE "message(FATAL_ERROR \"The Windows package needs Qt's translations (qt6-translations-l10n): no ${_dorvane_qt_qm_missing} in ${DORVANE_QT_TRANSLATIONS_DIR}\")")
-else()
-    install(FILES ${_dorvane_qt_qm} DESTINATION translations)
-endif()
+endfunction()
 
 set(CPACK_PACKAGE_NAME Dorvane)
 set(CPACK_PACKAGE_VENDOR "The Dorvane developers")
