@@ -35,7 +35,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins at run time, where dpkg-shlibdeps cannot see them. The windows are
 # laid out for Arial, for which fontconfig picks the metric-compatible Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-# Qt's own dialogs (the colour dialog's buttons) speak the user's language only with Qt's translations.
+# Qt's own translations give the colour dialog and the message boxes' buttons the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Everything under /etc is the administrator's to change, so dpkg keeps it as a conffile.

@@ -28,8 +28,8 @@ file(GLOB DORVANE_TRANSLATED_SOURCES CONFIGURE_DEPENDS
 # Locations relative to the .ts file, so that the files do not change with the folder they are in.
 set(DORVANE_LUPDATE_OPTIONS -locations relative -no-ui-lines)
 
-# Host tools: a cross build finds Qt's LinguistTools only where they were built for the target too,
-# so it falls back to the build machine's lrelease.
+# Host tools: a cross build finds the build machine's LinguistTools through QT_HOST_PATH_CMAKE_DIR;
+# where they are not found, the build machine's lrelease does alone.
 find_package(Qt6 QUIET COMPONENTS LinguistTools)
 if(NOT TARGET Qt6::lrelease)
     find_program(DORVANE_LRELEASE NAMES lrelease lrelease-qt6

@@ -33,7 +33,8 @@ includes=(-I"$work/posix-only" -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" -I"$qt/QtWid
           -Icore -Iui -Iapp -Itests -Ifuzz -I"$work")
 # Besides those, the Qt modules' that the tests use, and the Windows names of the programs they start.
 defines=(-DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_TESTLIB_LIB "${program[@]/#/-D}"
-         -DEDITDRIVER='"editdriver.exe"' -DDORVANE_EXE='"Dorvane.exe"' -DSTOREWRITER='"storewriter.exe"')
+         -DEDITDRIVER='"editdriver.exe"' -DDORVANE_EXE='"Dorvane.exe"' -DSTOREWRITER='"storewriter.exe"'
+         -DDORVANE_LANGUAGES='"de,ar"' -DDORVANE_SOURCE_DIR='"."' -DDORVANE_LUPDATE='"lupdate.exe"')
 
 sources=()
 for f in core/*.cpp ui/*.cpp app/*.cpp tests/*.cpp fuzz/*.cpp bench/*.cpp bench/floor/*.cpp; do

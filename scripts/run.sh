@@ -3,8 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
-# qt6-wayland gives a Wayland session a native window, and with it a full-screen alert.
-ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins qt6-wayland
+# qt6-wayland gives a Wayland session a native window, and with it a full-screen alert; Qt's own
+# translations give its dialogs' buttons the user's language.
+ensure_packages "${BUILD_PACKAGES[@]}" qt6-qpa-plugins qt6-wayland qt6-translations-l10n
 
 build=${DORVANE_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -6,10 +6,12 @@
 #include "programsupport.h"
 #include "settingskeys.h"
 #include "timepicker.h"
+#include "translation.h"
 #include "workcheckbox.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QFontMetricsF>
@@ -18,7 +20,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
@@ -112,6 +118,98 @@ QLineEdit *txtMessage(const QWidget &window)
     return child<QLineEdit>(window, u"txtMessage"_qs);
 }
 
+qreal advance(const QWidget *control, const QString &text)
+{
+    return QFontMetricsF(control->font()).horizontalAdvance(text);
+}
+
+// Where the style draws a button's or a check box's text: inside the bevel, beside the indicator.
+QRect textArea(const QAbstractButton *button, QStyle::SubElement element)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(element, &option, button);
+}
+
+// What of a control's text does not show whole.
+QString clipped(const QWidget *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control); label && !label->text().isEmpty()) {
+        const QRect room = label->contentsRect();
+        if (!label->wordWrap())
+            return advance(label, label->text()) > room.width() ? label->text() : QString();
+        const QRect needed = QFontMetrics(label->font())
+                                 .boundingRect(room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+        return needed.width() > room.width() || needed.height() > room.height() ? label->text() : QString();
+    }
+    if (auto *button = qobject_cast<const QPushButton *>(control))
+        return advance(button, button->text()) > textArea(button, QStyle::SE_PushButtonContents).width()
+            ? button->text()
+            : QString();
+    if (auto *box = qobject_cast<const QCheckBox *>(control))
+        return advance(box, box->text()) > textArea(box, QStyle::SE_CheckBoxContents).width() ? box->text()
+                                                                                              : QString();
+    if (auto *frame = qobject_cast<const QGroupBox *>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect caption
+            = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        return frame->rect().contains(caption) ? QString() : frame->title();
+    }
+    return {};
+}
+
+// Each text shows whole, each control lies inside its container, and no two controls side by side
+// overlap. Edges rounded from twips may share a row of pixels, as they do in the design.
+QStringList layoutFaults(const QWidget &window)
+{
+    QStringList faults;
+    QList<const QWidget *> containers = { &window };
+    for (qsizetype c = 0; c < containers.size(); ++c) {
+        const QWidget *parent = containers[c];
+        QList<const QWidget *> controls;
+        for (const QWidget *control : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!control->isWindow() && !control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_"))
+                controls.append(control);
+        }
+        for (const QWidget *control : controls) {
+            containers.append(control);
+            if (const QString text = clipped(control); !text.isEmpty())
+                faults << u"%1 cuts \"%2\" off"_qs.arg(control->objectName(), text);
+            if (!parent->rect().contains(control->geometry()))
+                faults << u"%1 runs out of %2"_qs.arg(control->objectName(), parent->objectName());
+        }
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                const QRect both = controls[i]->geometry() & controls[j]->geometry();
+                if (both.width() > 1 && both.height() > 1)
+                    faults << u"%1 overlaps %2"_qs.arg(controls[i]->objectName(), controls[j]->objectName());
+            }
+        }
+    }
+    return faults;
+}
+
+// Whether an icon in a frame's caption line covers none of the caption's letters, which are drawn
+// dark on the window's light grey; the frame's line is lighter.
+bool clearOfCaption(QGroupBox *frame, QWidget *icon)
+{
+    icon->hide();
+    const QImage shot = frame->grab().toImage();
+    icon->show();
+    const QRect under = icon->geometry();
+    for (int y = under.top(); y <= under.bottom(); ++y) {
+        for (int x = under.left(); x <= under.right(); ++x) {
+            if (qGray(shot.pixel(x, y)) < 110)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -153,6 +251,9 @@ private slots:
     void closing_data();
     void closing();
     void programmaticCloseGoesAhead();
+
+    void everyLanguageFits_data();
+    void everyLanguageFits();
 };
 
 void TestMainWindow::initTestCase()
@@ -787,6 +888,49 @@ void TestMainWindow::programmaticCloseGoesAhead()
     QVERIFY(w.close());
     QVERIFY(!w.isVisible());
     QVERIFY(!tickTimer(reminder)->isActive());
+}
+
+void TestMainWindow::everyLanguageFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en: every text shows whole and nothing overlaps") << QString();
+    const QStringList languages = QStringLiteral(DORVANE_LANGUAGES).split(u',');
+    for (const QString &language : languages)
+        QTest::addRow("%s: every text shows whole and nothing overlaps", qPrintable(language)) << language;
+}
+
+void TestMainWindow::everyLanguageFits()
+{
+    QFETCH(QString, language);
+    Translation translation;
+    const auto english = qScopeGuard([&] { translation.use(QString()); });
+    QVERIFY(translation.use(language));
+
+    QStringList faults;
+    {
+        Window fixture;
+        auto &[store, clock, app, reminder, w] = fixture;
+        app.Form_Load();
+        faults << layoutFaults(w);
+        auto *fraDays = child<QGroupBox>(w, u"fraDays"_qs);
+        if (!clearOfCaption(fraDays, child<QWidget>(w, u"imgHelp_1"_qs)))
+            faults << u"imgHelp_1 covers the caption \"%1\""_qs.arg(fraDays->title());
+        // Right to left, the window is the mirror image: the times on the right.
+        if (QLocale(language).textDirection() == Qt::RightToLeft
+            && fraDays->x() <= child<QGroupBox>(w, u"Frame1"_qs)->x())
+            faults << u"fraDays stands left of Frame1"_qs;
+    }
+    for (const int topic : { 0, 1 }) {
+        HelpWindow help;
+        help.fillTopic(static_cast<qint16>(topic));
+        faults << layoutFaults(help);
+    }
+    auto *alert = new AlertWindow;
+    alert->showOnScreen(QGuiApplication::primaryScreen());
+    if (const QString text = clipped(alert->cmdOK); !text.isEmpty())
+        faults << u"the alert's button cuts \"%1\" off"_qs.arg(text);
+    alert->close();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 QTEST_MAIN(TestMainWindow)
