@@ -46,6 +46,30 @@ install(CODE "
     include(\"${CMAKE_CURRENT_LIST_DIR}/WindowsDlls.cmake\")
 ")
 
+# Qt's own texts, such as the colour dialog's buttons, in the given languages, those Dorvane is
+# translated into. The program loads them from translations\ beside it. Qt for Windows is built
+# without them; the ones of Debian's qt6-translations-l10n are of the same Qt version.
+set(DORVANE_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
+    "Folder of Qt's qtbase_<language>.qm translations, for the installer")
+function(dorvane_install_qt_translations)
+    set(files)
+    set(missing)
+    foreach(lang IN LISTS ARGN)
+        set(qm "${DORVANE_QT_TRANSLATIONS_DIR}/qtbase_${lang}.qm")
+        if(EXISTS "${qm}")
+            list(APPEND files "${qm}")
+        else()
+            list(APPEND missing "qtbase_${lang}.qm")
+        endif()
+    endforeach()
+    # Only the installer needs them, so the build and its tests go on without them.
+    if(missing)
+        install(CODE "message(FATAL_ERROR \"The Windows package needs Qt's translations (qt6-translations-l10n): no ${missing} in ${DORVANE_QT_TRANSLATIONS_DIR}\")")
+    else()
+        install(FILES ${files} DESTINATION translations)
+    endif()
+endfunction()
+
 set(CPACK_PACKAGE_NAME Dorvane)
 set(CPACK_PACKAGE_VENDOR "The Dorvane developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")

@@ -70,6 +70,9 @@ DESKTOP_ATSPI_PACKAGES=(at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-daemo
 # The sound check, besides DESKTOP_X11_PACKAGES: a PulseAudio server of its own on null sinks, a recorder of their
 # monitors and sox to measure what it recorded.
 DESKTOP_SOUND_PACKAGES=("${SOUND_PACKAGES[@]}" pulseaudio pulseaudio-utils sox)
+# The languages check, besides DESKTOP_X11_PACKAGES and DESKTOP_ATSPI_PACKAGES: the locales it makes, Qt's own
+# translations and lconvert to read them, and glyphs for Arabic (DejaVu) and Japanese.
+DESKTOP_LANGUAGES_PACKAGES=(locales qt6-translations-l10n qt6-l10n-tools fonts-dejavu-core fonts-wqy-microhei)
 # Making the Debian package (dpkg-shlibdeps, and file, with which CPack finds the binaries to scan).
 DEB_PACKAGES=(dpkg-dev file)
 # Checking it as Debian does, and installing it on a bare Debian 12 in a chroot.
@@ -81,6 +84,8 @@ WINDOWS_CHECK_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # draw the title bars and their buttons as Windows does.
 WINDOWS_PACKAGES=("${WINDOWS_CHECK_PACKAGES[@]}" cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-l10n-tools xz-utils
                   wine64 xvfb fonts-liberation fonts-wine nsis)
+# The installer ships Qt's own translations, from Debian's package of the same Qt version.
+WINDOWS_PACKAGES+=(qt6-translations-l10n)
 
 # need_packages GROUP...: skips the check (exit 77) unless every package of these groups is installed.
 need_packages() {

@@ -23,7 +23,7 @@ fi
 # the Debian package; each is skipped where what it needs cannot be installed.
 for group in DESKTOP_X11_PACKAGES DESKTOP_XFCE_PACKAGES DESKTOP_WESTON_PACKAGES DESKTOP_GNOME_PACKAGES \
     DESKTOP_LXQT_PACKAGES DESKTOP_SESSION_PACKAGES DEB_PACKAGES DEB_CHECK_PACKAGES DEB_CHROOT_PACKAGES \
-    DESKTOP_WAKE_PACKAGES DESKTOP_ATSPI_PACKAGES DESKTOP_SOUND_PACKAGES; do
+    DESKTOP_WAKE_PACKAGES DESKTOP_ATSPI_PACKAGES DESKTOP_SOUND_PACKAGES DESKTOP_LANGUAGES_PACKAGES; do
     declare -n packages=$group
     ensure_packages "${packages[@]}" || echo "Could not install ${packages[*]}; the checks that need them are skipped." >&2
 done

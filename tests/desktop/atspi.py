@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """Reads a running program's accessibility tree over AT-SPI, as a screen reader does.
 
-  atspi.py APPLICATION   prints every object of the application, one a line, tab-separated:
+  atspi.py APPLICATION [PID]
+                         prints every object of the application (of that process, where several of that
+                         name run), one a line, tab-separated:
                          top-level window's name, role, name, description, states, extents "x,y,w,h" on the
                          screen, text (of objects that have text)
 States are those of focusable, focused, showing and active that hold, comma-separated. Line breaks in the
@@ -47,11 +49,13 @@ def walk(obj, window, out):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3):
         sys.exit(__doc__)
     desktop = pyatspi.Registry.getDesktop(0)
     apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    app = next((a for a in apps if a is not None and a.name == sys.argv[1]), None)
+    pid = int(sys.argv[2]) if len(sys.argv) == 3 else None
+    app = next((a for a in apps if a is not None and a.name == sys.argv[1]
+                and (pid is None or a.get_process_id() == pid)), None)
     if app is None:
         sys.exit(2)
     out = []

@@ -79,8 +79,10 @@ for pkg in qt6-qpa-plugins fonts-liberation libqt6widgets6 libqt6gui6; do
     if grep -Eq "(^|, )$pkg( |,|$)" <<<"$depends"; then step PASS "depends on $pkg"
     else step FAIL "depends on $pkg" "Depends: $depends"; fi
 done
-if grep -q 'qt6-wayland' <<<"$recommends"; then step PASS "recommends qt6-wayland"
-else step FAIL "recommends qt6-wayland" "Recommends: $recommends"; fi
+for pkg in qt6-wayland qt6-translations-l10n; do
+    if grep -Eq "(^|, )$pkg( |,|$)" <<<"$recommends"; then step PASS "recommends $pkg"
+    else step FAIL "recommends $pkg" "Recommends: $recommends"; fi
+done
 dpkg-deb -e "$deb" "$work/control"
 if [ "$(cat "$work/control/conffiles" 2>/dev/null)" = /etc/xdg/autostart/dorvane.desktop ]; then
     step PASS "the autostart entry is the package's only conffile"

@@ -84,10 +84,10 @@ running=$(dorvane_pids)
 ( cd "$INSTDIR" 2>/dev/null && find . -type f | sed 's|^\./||' | sort ) >"$WORK/installed.txt"
 missing=""
 for f in Dorvane.exe Uninstall.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll Qt6Core.dll Qt6Gui.dll \
-    Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    Qt6Widgets.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll translations/qtbase_de.qm; do
   grep -qxF "$f" "$WORK/installed.txt" || missing="$missing $f"
 done
-[ -z "$missing" ] && step PASS "C:\\Program Files\\Dorvane holds $(wc -l <"$WORK/installed.txt") files: the program, its DLLs and plugins, the uninstaller" \
+[ -z "$missing" ] && step PASS "C:\\Program Files\\Dorvane holds $(wc -l <"$WORK/installed.txt") files: the program, its DLLs and plugins, Qt's translations, the uninstaller" \
   || step FAIL "the installed files" "missing:$missing"
 
 # A shortcut names its target in its link data.
