@@ -45,13 +45,7 @@ if [ ${#LOCPATH_ENV[@]} -gt 0 ]; then
 fi
 # No tray, whose panel would cover a corner of one of the windows in their pictures.
 ACC_NO_TRAY=1 acc_display
-start_bus session session || fail "no private session bus"
-start_bus system system || fail "no private system bus"
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/session" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/system"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi-bus.log" 2>&1 &
-PIDS+=($!)
-a11y_bus() { dbus_call -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus.GetAddress | grep -q unix; }
-wait_for 10 a11y_bus || fail "the accessibility bus does not start: $(cat "$WORK/atspi-bus.log")"
+start_atspi
 for p in "${MAKING[@]}"; do wait "$p"; done
 for l in "${LANGS[@]}"; do
   env "${LOCPATH_ENV[@]}" LC_ALL="${LOCALE[$l]}" locale charmap 2>/dev/null | grep -qx UTF-8 ||

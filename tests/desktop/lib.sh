@@ -71,6 +71,18 @@ start_bus() {
 
 # On the session bus that the script set up.
 dbus_call() { gdbus call --session --timeout 5 "$@" 2>/dev/null; }
+
+# Private buses for a screen reader's view: the session bus, where the accessibility bus is found, and a
+# system bus with no logind on it; then the accessibility bus itself.
+start_atspi() {
+  start_bus session session || fail "no private session bus"
+  start_bus system system || fail "no private system bus"
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/session" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/system"
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi-bus.log" 2>&1 &
+  PIDS+=($!)
+  a11y_bus() { dbus_call -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus.GetAddress | grep -q unix; }
+  wait_for 10 a11y_bus || fail "the accessibility bus does not start: $(cat "$WORK/atspi-bus.log")"
+}
 has_owner() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner "$1" | grep -q true; }
 bus_pid() { dbus_call -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | grep -o '[0-9]\+' | tail -n 1; }
 # dbus_prop SERVICE PATH INTERFACE NAME: the strings of a property, one a line.

@@ -20,14 +20,7 @@ MESSAGE='Get ready for work because it is now 7:05 AM on Tuesday.'
 acc_display
 acc_store 'TuesdayTime=7:05:00 AM' WorkTuesday=1
 
-# Private buses: the session bus, where the accessibility bus is found, and a system bus with no logind on it.
-start_bus session session || fail "no private session bus"
-start_bus system system || fail "no private system bus"
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/session" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/system"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/atspi-bus.log" 2>&1 &
-PIDS+=($!)
-a11y_bus() { dbus_call -d org.a11y.Bus -o /org/a11y/bus -m org.a11y.Bus.GetAddress | grep -q unix; }
-wait_for 10 a11y_bus || fail "the accessibility bus does not start: $(cat "$WORK/atspi-bus.log")"
+start_atspi
 # Two checks, 30 s apart: the first at 7:04:45 leaves time for the keys, the second at 7:05:15 alerts.
 FAKE_TIME="2026-12-08 07:04:15" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 acc_start "$EXE"
 
