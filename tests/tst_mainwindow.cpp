@@ -259,6 +259,11 @@ private slots:
 void TestMainWindow::initTestCase()
 {
     QLocale::setDefault(enUS());
+#ifdef Q_OS_WIN
+    // The offscreen platform has only the fonts of QT_QPA_FONTDIR and no fontconfig to stand in for
+    // Arial, nor to fall back on for other scripts.
+    QFont::insertSubstitutions(u"Arial"_qs, { u"Liberation Sans"_qs, u"DejaVu Sans"_qs, u"WenQuanYi Micro Hei"_qs });
+#endif
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
