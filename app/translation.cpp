@@ -39,11 +39,17 @@ QStringList Translation::available()
 
 QString Translation::choose(const QStringList &languages)
 {
-    const QStringList offered = available();
+    QStringList offered;
     for (const QString &name : languages) {
-        const QLocale wanted(name);
-        if (wanted.language() == QLocale::English)
+        // English, and the C locale's English, end the search before any locale data is looked up,
+        // which would cost memory that an English Dorvane never needs.
+        if (name == u"C" || name == u"en" || name.startsWith(u"en-") || name.startsWith(u"en_"))
             return {};
+        const QLocale wanted(name);
+        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
+            return {};
+        if (offered.isEmpty())
+            offered = available();
         // The script tells Chinese in simplified characters from Chinese in traditional ones, and a
         // language without one named takes its usual script: "pt" is "pt-Latn-BR", "zh" "zh-Hans-CN".
         for (const QString &code : offered) {

@@ -162,6 +162,7 @@ void TestTranslations::choose_data()
     QTest::newRow("a language Dorvane does not speak falls back to English")
         << QStringList { u"eo"_qs, u"sw-KE"_qs } << QString();
     QTest::newRow("no language at all is English") << QStringList() << QString();
+    QTest::newRow("the C locale is English") << QStringList { u"C"_qs, u"de"_qs } << QString();
 }
 
 void TestTranslations::choose()
