@@ -23,28 +23,13 @@ acc_store 'TuesdayTime=7:05:00 AM' WorkTuesday=1
 # set_clock COPY TIME: the copy's wall clock runs on from TIME (on 2026-12-08, a Tuesday) from now on. Replaced whole,
 # so that libfaketime never reads half a line.
 set_clock() { echo "@2026-12-08 $2" >"$WORK/$1.time.new" && mv "$WORK/$1.time.new" "$WORK/$1.time"; }
-declare -A COPY
-# start_copy NAME TIME SYSTEM_BUS: a copy on its own store, clock and runtime folder (where the guard against a
-# second copy lives), its system bus the one at $WORK/SYSTEM_BUS.
-start_copy() {
-  cp -r "$WORK/config" "$WORK/$1"
-  mkdir -m 700 "$WORK/$1/run"
+# start_clocked_copy NAME TIME SYSTEM_BUS: a copy whose clock runs on from TIME, its system bus the one at $WORK/SYSTEM_BUS.
+start_clocked_copy() {
   set_clock "$1" "$2"
-  XDG_CONFIG_HOME="$WORK/$1" XDG_RUNTIME_DIR="$WORK/$1/run" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/$3" \
-    LD_PRELOAD=$(faketime_lib) FAKETIME_TIMESTAMP_FILE="$WORK/$1.time" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1 \
-    LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$EXE" >"$WORK/$1.log" 2>&1 &
-  COPY[$1]=$!
-  PIDS+=($!)
+  start_copy "$1" DBUS_SYSTEM_BUS_ADDRESS="unix:path=$WORK/$3" FAKETIME_TIMESTAMP_FILE="$WORK/$1.time" FAKETIME_NO_CACHE=1
 }
 # sleep_over NAME TIME: the copy stopped, its clock set to TIME, then continued.
 sleep_over() { kill -STOP "${COPY[$1]}"; set_clock "$1" "$2"; sleep 1; kill -CONT "${COPY[$1]}"; }
-# The copy's full-screen window, if it shows one.
-alert_of() { APP=${COPY[$1]} alert_window; }
-no_alert_of() { ! alert_of "$1" >/dev/null; }
-config_of() { APP=${COPY[$1]} app_windows | grep -q " $TITLE\$"; }
-# sleep_until T: until T, in the check's own seconds since 1970 (only the copies' clocks are faked).
-sleep_until() { local left=$(($1 - $(date +%s))); [ "$left" -le 0 ] || sleep "$left"; }
-said() { tr '\n' ' ' <"$WORK/$1.log"; }
 
 start_bus system quiet || fail "no private system bus"
 start_bus system system || fail "no private system bus for logind"
@@ -58,13 +43,13 @@ logind() { echo "$1" >&5; wait_for 5 grep -q "sent $1" "$WORK/logind.log"; }
 # The asleep copy first: its checks, 30 s apart from its start, then fall between the others', and its tray message
 # (10 s) is gone before the late alert comes. Each copy is stopped as soon as its window shows, well before 7:05.
 shows() { wait_for 20 config_of "$1" || fail "the $1 copy shows no configuration window: $(said "$1")"; }
-start_copy asleep 07:04:30 quiet
+start_clocked_copy asleep 07:04:30 quiet
 ASLEEP_START=$(date +%s)
 shows asleep
 sleep_over asleep 09:06:00
 sleep_until $((ASLEEP_START + 12))
-start_copy late 07:04:30 quiet
-start_copy woken 07:04:30 system
+start_clocked_copy late 07:04:30 quiet
+start_clocked_copy woken 07:04:30 system
 WOKEN_START=$(date +%s)
 shows late
 shows woken

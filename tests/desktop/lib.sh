@@ -195,6 +195,28 @@ acc_start() {
 }
 
 app_alive() { kill -0 "$APP" 2>/dev/null; }
+
+# Copies side by side, each named: start_copy NAME [VAR=VALUE...] starts one on its own store (a copy of
+# $COPY_STORE, by default $WORK/config) and runtime folder (where the guard against a second copy lives), under libfaketime with timers
+# on the real clock, with these variables besides (its FAKETIME or FAKETIME_TIMESTAMP_FILE among them).
+declare -A COPY
+start_copy() {
+  local name=$1
+  shift
+  cp -r "${COPY_STORE:-$WORK/config}" "$WORK/$name"
+  mkdir -m 700 "$WORK/$name/run"
+  env XDG_CONFIG_HOME="$WORK/$name" XDG_RUNTIME_DIR="$WORK/$name/run" LD_PRELOAD="$(faketime_lib)" \
+    FAKETIME_DONT_FAKE_MONOTONIC=1 LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$@" "$EXE" >"$WORK/$name.log" 2>&1 &
+  COPY[$name]=$!
+  PIDS+=($!)
+}
+# The copy's full-screen window, if it shows one.
+alert_of() { APP=${COPY[$1]} alert_window; }
+no_alert_of() { ! alert_of "$1" >/dev/null; }
+config_of() { APP=${COPY[$1]} app_windows | grep -q " $TITLE\$"; }
+said() { tr '\n' ' ' <"$WORK/$1.log"; }
+# sleep_until T: until T, in the check's own seconds since 1970 (only the programs' clocks are faked).
+sleep_until() { local left=$(($1 - $(date +%s))); [ "$left" -le 0 ] || sleep "$left"; }
 app_gone() { ! app_alive; }
 
 # step_sigterm [WHAT]: SIGTERM ends the program within 5 s, with status 0.

@@ -59,28 +59,17 @@ above() { awk -v v="$1" -v t="$2" 'BEGIN {exit !(v + 0 > t)}' 2>/dev/null; }
 below() { awk -v v="$1" -v t="$2" 'BEGIN {exit !(v ~ /^[0-9.]+$/ && v + 0 <= t)}'; }
 
 # --- the two copies ------------------------------------------------------------------------------------------------
-declare -A COPY
-# start_copy NAME [KEY=TEXT]: a copy on its own store, runtime folder (where the guard against a second copy lives)
-# and sink.
-start_copy() {
-  cp -r "$WORK/config" "$WORK/$1"
-  mkdir -m 700 "$WORK/$1/run"
-  [ -n "${2:-}" ] && echo "$2" >>"$WORK/$1/Dorvane/Dorvane.conf"
-  XDG_CONFIG_HOME="$WORK/$1" XDG_RUNTIME_DIR="$WORK/$1/run" PULSE_SINK=$1 \
-    LD_PRELOAD=$(faketime_lib) FAKETIME="@2026-12-05 07:04:40" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-    LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$EXE" >"$WORK/$1.log" 2>&1 &
-  COPY[$1]=$!
-  PIDS+=($!)
+# sounding_copy NAME [KEY=TEXT]: a copy with that line added to its store, its sound going to the sink NAME.
+sounding_copy() {
+  cp -r "$WORK/config" "$WORK/$1.store"
+  [ -n "${2:-}" ] && echo "$2" >>"$WORK/$1.store/Dorvane/Dorvane.conf"
+  COPY_STORE="$WORK/$1.store" start_copy "$1" PULSE_SINK="$1" FAKETIME="@2026-12-05 07:04:40"
 }
-alert_of() { APP=${COPY[$1]} alert_window; }
-no_alert_of() { ! alert_of "$1" >/dev/null; }
-config_of() { APP=${COPY[$1]} app_windows | grep -q " $TITLE\$"; }
-said() { tr '\n' ' ' <"$WORK/$1.log"; }
 # The streams playing to the ticked sink.
 streams() { pactl list short sink-inputs 2>/dev/null | awk -v s="$TICKED_SINK" '$2 == s' | wc -l; }
 
-start_copy ticked Sound=1
-start_copy unticked
+sounding_copy ticked Sound=1
+sounding_copy unticked
 START=$(date +%s)
 for c in ticked unticked; do
   wait_for 20 config_of $c || fail "the $c copy shows no configuration window: $(said $c)"
