@@ -68,14 +68,6 @@ for l in "${LANGS[@]}"; do
   PIDS+=($!)
 done
 
-# tree LANGUAGE: the copy's tree into $WORK/LANGUAGE.tsv (atspi.py's columns).
-tree() { /usr/bin/python3 "$ACC_DIR/atspi.py" Dorvane "${COPY[$1]}" >"$WORK/$1.tsv" 2>>"$WORK/atspi.log"; }
-# rows LANGUAGE WINDOW ROLE NAME: the rows that match, an empty field matching all.
-rows() {
-  awk -F'\t' -v w="$2" -v r="$3" -v n="$4" '(w == "" || $1 == w) && (r == "" || $2 == r) && (n == "" || $3 == n)' \
-    "$WORK/$1.tsv"
-}
-tree_has() { tree "$1" && rows "$@" | grep -q .; }
 # steps LANGUAGE: translations.py's lines as steps of this check; read from a process substitution, never a pipe,
 # whose subshell would lose the count of failures.
 steps() {

@@ -215,6 +215,18 @@ alert_of() { APP=${COPY[$1]} alert_window; }
 no_alert_of() { ! alert_of "$1" >/dev/null; }
 config_of() { APP=${COPY[$1]} app_windows | grep -q " $TITLE\$"; }
 said() { tr '\n' ' ' <"$WORK/$1.log"; }
+# The screen reader's view, through atspi.py: tree [COPY] reads the program's tree (that copy's) into
+# $WORK/COPY.tsv ($WORK/tree.tsv): window, role, name, description, states, extents, text.
+tree() {
+  local name=${1:-tree}
+  /usr/bin/python3 "$ACC_DIR/atspi.py" Dorvane ${COPY[$name]:-} >"$WORK/$name.tsv" 2>>"$WORK/atspi.log"
+}
+# rows TREE WINDOW ROLE NAME: the rows of $WORK/TREE.tsv that match, an empty field matching all.
+rows() {
+  awk -F'\t' -v w="$2" -v r="$3" -v n="$4" '(w == "" || $1 == w) && (r == "" || $2 == r) && (n == "" || $3 == n)' \
+    "$WORK/$1.tsv"
+}
+tree_has() { tree "$1" && rows "$@" | grep -q .; }
 # sleep_until T: until T, in the check's own seconds since 1970 (only the programs' clocks are faked).
 sleep_until() { local left=$(($1 - $(date +%s))); [ "$left" -le 0 ] || sleep "$left"; }
 app_gone() { ! app_alive; }

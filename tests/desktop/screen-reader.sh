@@ -24,16 +24,8 @@ start_atspi
 # Two checks, 30 s apart: the first at 7:04:45 leaves time for the keys, the second at 7:05:15 alerts.
 FAKE_TIME="2026-12-08 07:04:15" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 acc_start "$EXE"
 
-# The program's tree into $WORK/tree.tsv: window, role, name, description, states, extents, text (atspi.py).
-tree() { /usr/bin/python3 "$ACC_DIR/atspi.py" Dorvane >"$WORK/tree.tsv" 2>>"$WORK/atspi.log"; }
-# rows WINDOW ROLE NAME: the rows that match, an empty field matching all.
-rows() {
-  awk -F'\t' -v w="$1" -v r="$2" -v n="$3" '(w == "" || $1 == w) && (r == "" || $2 == r) && (n == "" || $3 == n)' \
-    "$WORK/tree.tsv"
-}
-# field COLUMN WINDOW ROLE NAME: that column of the first matching row.
-field() { local c=$1; shift; rows "$@" | head -n 1 | cut -f "$c"; }
-tree_has() { tree && rows "$@" | grep -q .; }
+# field COLUMN WINDOW ROLE NAME: that column of the first matching row of the program's tree.
+field() { local c=$1; shift; rows tree "$@" | head -n 1 | cut -f "$c"; }
 # click_on ROLE NAME: a click in the middle of the configuration window's control, where the tree says it is.
 click_on() {
   local x y w h
@@ -43,7 +35,7 @@ click_on() {
 no_alert() { ! alert_window; }
 
 # --- the configuration window ---
-wait_for 20 tree_has "$TITLE" "" "$TITLE" || fail "no window named \"$TITLE\" in the tree; $(cat "$WORK/atspi.log")"
+wait_for 20 tree_has tree "$TITLE" "" "$TITLE" || fail "no window named \"$TITLE\" in the tree; $(cat "$WORK/atspi.log")"
 ROLE=$(field 2 "$TITLE" "" "$TITLE")
 # Qt gives its Window role to AT-SPI as "frame", the role of an application's top-level windows.
 case $ROLE in
@@ -60,8 +52,8 @@ for e in "${expect[@]}"; do
   [ -n "$(field 4 "$TITLE" "${e%%:*}" "${e#*:}")" ] || missing+=("${e#*:} (${e%%:*})")
 done
 # Each colour is a swatch and its caption, both named.
-[ "$(rows "$TITLE" label "Font Color" | wc -l)" = 2 ] || missing+=("Font Color: swatch and caption")
-[ "$(rows "$TITLE" label "Background Color" | wc -l)" = 2 ] || missing+=("Background Color: swatch and caption")
+[ "$(rows tree "$TITLE" label "Font Color" | wc -l)" = 2 ] || missing+=("Font Color: swatch and caption")
+[ "$(rows tree "$TITLE" label "Background Color" | wc -l)" = 2 ] || missing+=("Background Color: swatch and caption")
 if [ ${#missing[@]} = 0 ]; then
   step PASS "configuration window: the ${#expect[@]} controls, swatches and help icons have their roles, names and descriptions"
 else
@@ -73,7 +65,7 @@ unnamed=$(awk -F'\t' -v w="$TITLE" '$1 == w && $5 ~ /focusable/ && ($3 == "" || 
   step FAIL "configuration window: everything that takes the focus has a name and a description" "not: $unnamed"
 
 # --- the keys ---
-has_focus() { tree && rows "$TITLE" "$1" "$2" | cut -f 5 | grep -q focused; }
+has_focus() { tree && rows tree "$TITLE" "$1" "$2" | cut -f 5 | grep -q focused; }
 esc() { xdotool key --clearmodifiers Escape; }
 # pick_colour #RRGGBB: typed into the colour dialog's HTML box (Alt+H), then OK.
 pick_colour() { xdotool key --clearmodifiers alt+h ctrl+a && xdotool type "$1" && xdotool key Return; }
@@ -88,10 +80,10 @@ key_opens() {
   fi
   xdotool key --clearmodifiers "$key"
   if ! wait_window "^$title\$" 5 >/dev/null; then step FAIL "$what" "no window \"$title\" within 5 s"; return 1; fi
-  wait_for 3 tree_has "$title" "" "$title"
+  wait_for 3 tree_has tree "$title" "" "$title"
   info "$title: $(field 2 "$title" "" "$title") in the tree; its text: $(awk -F'\t' -v w="$title" \
     '$1 == w && $2 == "label" && $3 != "" {print $3; exit}' "$WORK/tree.tsv" | cut -c 1-70)"
-  tree_has "$title" "" "$title" || { step FAIL "$what" "\"$title\" is not in the tree"; return 1; }
+  tree_has tree "$title" "" "$title" || { step FAIL "$what" "\"$title\" is not in the tree"; return 1; }
   "$@"
   if wait_gone "^$title\$" 5; then step PASS "$what"; else step FAIL "$what" "\"$title\" does not close on $*"; fi
 }
@@ -115,15 +107,15 @@ stored BackColor=65535 && stored FontColor=8388608 && step PASS "that colour is 
   step FAIL "that colour is the background colour now" "stored: $(grep Color "$STORE" | tr '\n' ' ')"
 
 # --- the alert ---
-if wait_for 60 tree_has "" alert ""; then
+if wait_for 60 tree_has tree "" alert ""; then
   NAME=$(field 3 "" alert "")
   AT=$(field 1 "" alert "")
   [ "$NAME" = "$MESSAGE" ] && step PASS "the alert at 7:05: an \"alert\" named by its message: \"$NAME\"" ||
     step FAIL "the alert at 7:05: an \"alert\" named by its message" "named \"$NAME\""
   LABEL=$(awk -F'\t' -v w="$AT" -v m="$MESSAGE" '$1 == w && $2 == "label" && ($3 == m || $7 == m)' "$WORK/tree.tsv")
   [ -n "$LABEL" ] && step PASS "the alert's label speaks the message" ||
-    step FAIL "the alert's label speaks the message" "$(rows "$AT" label "" | cut -f 2-4,7)"
-  BUTTON=$(rows "$AT" "push button" "Ok... I'll get ready now")
+    step FAIL "the alert's label speaks the message" "$(rows tree "$AT" label "" | cut -f 2-4,7)"
+  BUTTON=$(rows tree "$AT" "push button" "Ok... I'll get ready now")
   case $(cut -f 4,5 <<<"$BUTTON") in
     ?*$'\t'*focused*) step PASS "the alert's button, named and described, has the focus" ;;
     *) step FAIL "the alert's button, named and described, has the focus" "$(cut -f 2-5 <<<"$BUTTON")" ;;
