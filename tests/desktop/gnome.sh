@@ -59,7 +59,8 @@ PIDS+=($SHELL_PID)
 
 # Evaluate JavaScript in the shell; prints the result (a string) without its quoting.
 ev() { dbus_call -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" | sed -E "s/^\(true, '\"?//; s/\"?'\)$//"; }
-shot() { rm -f "$1"; dbus_call -d org.gnome.Shell.Screenshot -o /org/gnome/Shell/Screenshot -m org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null; [ -s "$1" ]; }
+shell_shot() { dbus_call -d org.gnome.Shell.Screenshot -o /org/gnome/Shell/Screenshot -m org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null; }
+SHOT_WITH=shell_shot
 shell_alive() { kill -0 "$SHELL_PID" 2>/dev/null; }
 
 for _ in $(seq 120); do [ "$(ev 'String(Main.layoutManager._startingUp)')" = false ] && break; shell_alive || break; sleep 0.25; done

@@ -297,7 +297,10 @@ not_shown_by_name() { ! shown_by_name "$1"; }
 # wait_gone TITLE N: no visible window whose title matches within N seconds.
 wait_gone() { wait_for "$2" not_shown_by_name "$1"; }
 
-shot() { import -window root "$1" 2>/dev/null; }
+# shot FILE: a screenshot of the whole screen, taken by $SHOT_WITH, where a desktop has its own way, or of X's root
+# window.
+shot() { rm -f "$1"; "${SHOT_WITH:-x_shot}" "$1" && [ -s "$1" ]; }
+x_shot() { import -window root "$1" 2>/dev/null; }
 # keep_shot FILE NAME: a copy of a screenshot into DORVANE_SHOTS, if set.
 keep_shot() { [ -n "${DORVANE_SHOTS:-}" ] && mkdir -p "$DORVANE_SHOTS" && cp "$1" "$DORVANE_SHOTS/$2"; return 0; }
 

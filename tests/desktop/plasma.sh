@@ -41,7 +41,8 @@ mkdir -p "$XDG_CONFIG_HOME"
 
 bg() { local log=$1; shift; "$@" >"$WORK/$log.log" 2>&1 & PIDS+=($!); }
 # Screenshots and input always go through the Xvfb, also where KWin draws into it as a Wayland compositor.
-shot() { DISPLAY=$XDISPLAY import -window root "$1" 2>/dev/null; }
+SHOT_WITH=xvfb_shot
+xvfb_shot() { DISPLAY=$XDISPLAY x_shot "$1"; }
 xdo() { DISPLAY=$XDISPLAY xdotool "$@"; }
 
 if [ "$PLASMA_MODE" = wayland ]; then

@@ -29,11 +29,12 @@ if [ ! -S "$XDG_RUNTIME_DIR/$SOCK" ]; then
 fi
 export WAYLAND_DISPLAY=$SOCK
 # A screenshot of the whole output into $1.
-shot() {
+weston_shot() {
   rm -f "$WORK"/shots/*.png
   (cd "$WORK/shots" && weston-screenshooter >/dev/null 2>&1)
   mv "$(ls "$WORK"/shots/*.png 2>/dev/null | head -n 1)" "$1" 2>/dev/null
 }
+SHOT_WITH=weston_shot
 # The shell is up once its panel is drawn (the bare output is black).
 for _ in $(seq 40); do shot "$WORK/desktop.png" && [ "$(pixel "$WORK/desktop.png" 2 2)" != "0,0,0" ] && break; sleep 0.25; done
 info "compositor: $(weston --version 2>&1), headless output ${SCREEN_W}x$SCREEN_H, desktop shell"
