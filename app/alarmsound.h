@@ -9,7 +9,7 @@
 /// The alert's sound, repeated until it is stopped, for at most a minute. On Linux it is the
 /// freedesktop sound theme's "alarm-clock-elapsed" through libcanberra, which is loaded only when
 /// a sound is first played; on Windows Media\Alarm01.wav, or else the "SystemNotification" sound.
-/// Where nothing can play, the alert goes on silent and stderr says why, once a run.
+/// Where nothing can play, the alert goes on silent and a dorvane.sound warning says why, once a run.
 class AlarmSound : public QObject
 {
     Q_OBJECT
@@ -26,8 +26,11 @@ public slots:
     /// Silences it at once.
     void stop();
 
-private:
+public:
+    /// The platform's part, public only so that each platform's file can derive from it.
     class Player;
+
+private:
     void replayIfDone();
     void tell(const QString &why);
 

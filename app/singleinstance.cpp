@@ -1,11 +1,10 @@
 #include "singleinstance.h"
 
+#include "logging.h"
 #include "unixsignals.h"
 
 #include <QCryptographicHash>
 #include <QStandardPaths>
-
-#include <cstdio>
 
 #if defined(Q_OS_WIN)
 #include <QWinEventNotifier>
@@ -23,7 +22,6 @@
 
 namespace {
 
-const char kHandedOver[] = "dorvane: already running; showing its configuration window.\n";
 
 QString userAndSession([[maybe_unused]] const QString &storeKey)
 {
@@ -97,7 +95,7 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &)
     const std::wstring name = guardName(m_storeKey).toStdWString();
     HANDLE event = ::CreateEventW(nullptr, FALSE, FALSE, name.c_str());
     if (!event) {
-        std::fprintf(stderr, "dorvane: cannot watch for a second start (error %lu).\n", ::GetLastError());
+        qCWarning(lcInstance, "cannot watch for a second start (error %lu).", ::GetLastError());
         return Outcome::First;
     }
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -106,8 +104,10 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &)
         ::AllowSetForegroundWindow(ASFW_ANY);
         const bool asked = ::SetEvent(event);
         ::CloseHandle(event);
-        std::fputs(asked ? kHandedOver : "dorvane: already running, but it cannot be asked to show itself.\n",
-                   stderr);
+        if (asked)
+            qCInfo(lcInstance, "already running; showing its configuration window.");
+        else
+            qCWarning(lcInstance, "already running, but it cannot be asked to show itself.");
         return asked ? Outcome::HandedOver : Outcome::Unreachable;
     }
     m_event = event;
@@ -123,7 +123,7 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &unixSignals)
     connect(&unixSignals, &UnixSignals::activationRequested, this, &SingleInstance::activationRequested);
     const QString path = guardName(m_storeKey);
     if (path.isEmpty()) {
-        std::fputs("dorvane: no runtime folder; cannot watch for a second start.\n", stderr);
+        qCWarning(lcInstance, "no runtime folder; cannot watch for a second start.");
         return Outcome::First;
     }
     m_lock = std::make_unique<QLockFile>(path);
@@ -136,14 +136,14 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &unixSignals)
         if (m_lock->tryLock(0))
             return Outcome::First;
         if (m_lock->error() != QLockFile::LockFailedError) {
-            std::fprintf(stderr, "dorvane: cannot take %s; cannot watch for a second start.\n", qUtf8Printable(path));
+            qCWarning(lcInstance, "cannot take %s; cannot watch for a second start.", qUtf8Printable(path));
             m_lock.reset();
             return Outcome::First;
         }
         // The holder catches SIGUSR1 before it takes the lock, so the signal cannot end it.
         qint64 pid = 0;
         if (m_lock->getLockInfo(&pid, nullptr, nullptr) && ::kill(pid_t(pid), SIGUSR1) == 0) {
-            std::fputs(kHandedOver, stderr);
+            qCInfo(lcInstance, "already running; showing its configuration window.");
             return Outcome::HandedOver;
         }
         // The holder has created the file but not yet written its PID, or has just ended.
@@ -155,7 +155,7 @@ SingleInstance::Outcome SingleInstance::start(const UnixSignals &unixSignals)
     // process still holds it open, which the removal then refuses.
     if (m_lock->removeStaleLockFile() && m_lock->tryLock(0))
         return Outcome::First;
-    std::fprintf(stderr, "dorvane: another copy holds %s but cannot be asked to show itself.\n", qUtf8Printable(path));
+    qCWarning(lcInstance, "another copy holds %s but cannot be asked to show itself.", qUtf8Printable(path));
     return Outcome::Unreachable;
 }
 

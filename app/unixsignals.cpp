@@ -1,10 +1,13 @@
 #include "unixsignals.h"
 
+#include "logging.h"
+
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
-#include <cstdio>
+#include <cstring>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -28,7 +31,7 @@ UnixSignals::UnixSignals(QObject *parent)
     : QObject(parent)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_socketPair) != 0) {
-        std::perror("dorvane: socketpair");
+        qCWarning(lcSystem, "socketpair: %s", std::strerror(errno));
         // A later start's request must not end this copy, even if it goes unheard.
         ::signal(SIGUSR1, SIG_IGN);
         return;

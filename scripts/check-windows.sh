@@ -17,8 +17,8 @@ moc=/usr/lib/qt6/libexec/moc
 qt=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || echo x86_64-linux-gnu)
 qt=/usr/include/$qt/qt6
 
-# Sources that Windows builds leave out (none at present).
-unix_only=()
+# Sources that Windows builds leave out.
+unix_only=(app/alarmsound_unix.cpp)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
