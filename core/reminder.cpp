@@ -2,10 +2,9 @@
 
 #include "alarmcheck.h"
 #include "clock.h"
+#include "logging.h"
 #include "scheduleloader.h"
 #include "settingskeys.h"
-
-#include <QDebug>
 
 namespace {
 constexpr int kTickMilliseconds = 30000;
@@ -42,42 +41,43 @@ QDateTime Reminder::now() const
 SaveResult Reminder::setAlertTime(int weekday, double alertTime)
 {
     m_settings.schedule[weekday].alertTime = alertTime;
-    return save(timeKey(weekday), timeText(alertTime, QLocale()));
+    return save(timeSetting(weekday));
 }
 
 SaveResult Reminder::setWorkFlag(int weekday, qint16 workFlag)
 {
     m_settings.schedule[weekday].workFlag = workFlag;
-    return save(workKey(weekday), workFlagText(workFlag));
+    return save(workSetting(weekday));
 }
 
 SaveResult Reminder::setMessage(const QString &messageTemplate)
 {
     m_settings.display.messageTemplate = messageTemplate;
-    return save(kMessageKey, messageTemplate);
+    return save(Key::Message);
 }
 
 SaveResult Reminder::setSound(bool on)
 {
     m_settings.display.sound = on;
-    return save(kSoundKey, switchText(on));
+    return save(Key::Sound);
 }
 
 SaveResult Reminder::setFontColor(qint32 colour)
 {
     m_settings.display.fontColor = colour;
-    return save(kFontColorKey, colourText(colour), Report::ByCaller);
+    return save(Key::FontColor, Report::ByCaller);
 }
 
 SaveResult Reminder::setBackColor(qint32 colour)
 {
     m_settings.display.backColor = colour;
-    return save(kBackColorKey, colourText(colour), Report::ByCaller);
+    return save(Key::BackColor, Report::ByCaller);
 }
 
-SaveResult Reminder::save(const QString &key, const QString &text, Report report)
+SaveResult Reminder::save(Key key, Report report)
 {
-    const SaveResult result = m_saver.save(key, text);
+    const SettingKey &row = setting(key);
+    const SaveResult result = m_saver.save(row.name, row.write(m_settings, QLocale()));
     if (result)
         noteProgress();
     else
@@ -137,7 +137,7 @@ QStringList Reminder::finish()
     m_saver.retry();
     const QStringList unsaved = m_saver.pendingKeys();
     for (const QString &key : unsaved)
-        qWarning().noquote()
+        qCWarning(lcStore).noquote()
             << QStringLiteral("Dorvane ends with \"%1\" not saved to %2.").arg(key, m_saver.store().location());
     return unsaved;
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 class Clock;
+enum class Key;
 class SettingsStore;
 
 /// The live week schedule and display options, the 30-second tick that checks the alarm, and the
@@ -67,7 +68,8 @@ signals:
 
 private:
     enum class Report { Here, ByCaller };
-    SaveResult save(const QString &key, const QString &text, Report report = Report::Here);
+    /// Writes the key's text for the model's value.
+    SaveResult save(Key key, Report report = Report::Here);
     void noteFailure(const SaveResult &result, Report report);
     void noteProgress();
 

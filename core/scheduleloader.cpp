@@ -1,70 +1,31 @@
 #include "scheduleloader.h"
 
+#include "logging.h"
 #include "settingskeys.h"
-
-#include <QDebug>
-
-namespace {
-
-QString expected(ValueKind kind)
-{
-    switch (kind) {
-    case ValueKind::Time:
-        return QStringLiteral("a time");
-    case ValueKind::WorkFlag:
-        return QStringLiteral("0, 1 or 2");
-    case ValueKind::Colour:
-        return QStringLiteral("a colour");
-    case ValueKind::Switch:
-        return QStringLiteral("0 or 1");
-    case ValueKind::Text:
-        break;
-    }
-    return QStringLiteral("a text");
-}
-
-struct Reader {
-    const SettingsStore &store;
-    const QLocale &locale;
-    QStringList &warnings;
-
-    // The key's stored text as a T, or the key's default, with a warning, where it does not convert.
-    template<typename T> T operator()(const QString &name, std::optional<T> (*convert)(const QString &, const QLocale &))
-    {
-        const SettingKey &key = settingKey(name);
-        const QString fallback = defaultText(key, locale);
-        const QString text = store.get(name, fallback);
-        if (const std::optional<T> value = convert(text, locale))
-            return *value;
-        const QString warning = QStringLiteral("Stored value of \"%1\" is not %2: \"%3\". Using the default \"%4\".")
-                                    .arg(name, expected(key.kind), text.left(200), fallback);
-        qWarning().noquote() << warning;
-        warnings.append(warning);
-        return key.defaultValue.value<T>();
-    }
-};
-
-} // namespace
 
 LoadedSettings loadSettings(SettingsSaver &saver, const QLocale &locale)
 {
     SettingsStore &store = saver.store();
+    const Settings defaults;
     LoadedSettings out;
-    Reader read { store, locale, out.warnings };
-    for (int day = Sunday; day <= Saturday; ++day)
-        out.schedule[day].alertTime = read(timeKey(day), readTime);
-    for (int day = Sunday; day <= Saturday; ++day)
-        out.schedule[day].workFlag = read(workKey(day), readWorkFlag);
-    out.display.fontColor = read(kFontColorKey, readColour);
-    out.display.backColor = read(kBackColorKey, readColour);
-    out.display.messageTemplate = store.get(kMessageKey, out.display.messageTemplate);
-    out.display.sound = read(kSoundKey, readSwitch);
+    for (const SettingKey &key : allSettingKeys()) {
+        const QString fallback = key.write(defaults, locale);
+        const QString text = store.get(key.name, fallback);
+        // A text that does not convert leaves the field at its default.
+        if (key.read(out, text, locale))
+            continue;
+        const QString warning = QStringLiteral("Stored value of \"%1\" is not %2: \"%3\". Using the default \"%4\".")
+                                    .arg(key.name, key.expected, text.left(200), fallback);
+        qCWarning(lcStore).noquote() << warning;
+        out.warnings.append(warning);
+    }
 
-    if (!store.contains(kMessageKey)) {
+    const SettingKey &message = setting(Key::Message);
+    if (!store.contains(message.name)) {
         out.messageWritten = true;
-        out.messageSave = saver.save(kMessageKey, out.display.messageTemplate);
+        out.messageSave = saver.save(message.name, message.write(out, locale));
         if (!out.messageSave)
-            qWarning().noquote() << out.messageSave.logText;
+            qCWarning(lcStore).noquote() << out.messageSave.logText;
     }
     return out;
 }

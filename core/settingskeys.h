@@ -4,12 +4,34 @@
 
 #include <QLocale>
 #include <QString>
-#include <QVariant>
 
-#include <optional>
+#include <functional>
 #include <vector>
 
-/// What a stored text holds, and so how it converts.
+/// Every stored key, in the order the load reads them.
+enum class Key {
+    SundayTime,
+    MondayTime,
+    TuesdayTime,
+    WednesdayTime,
+    ThursdayTime,
+    FridayTime,
+    SaturdayTime,
+    WorkSunday,
+    WorkMonday,
+    WorkTuesday,
+    WorkWednesday,
+    WorkThursday,
+    WorkFriday,
+    WorkSaturday,
+    FontColor,
+    BackColor,
+    Message,
+    Sound,
+    Count
+};
+
+/// What a stored text holds, and so which codec converts it.
 enum class ValueKind {
     Time, ///< an OLE date in the locale's general text form
     WorkFlag, ///< 0, 1 or 2
@@ -18,44 +40,57 @@ enum class ValueKind {
     Switch, ///< 0 or 1
 };
 
+/// One row of the table: a key's stored name and its kind's codec bound to its field of Settings.
+/// A key's default is its field's value in a default-constructed Settings.
 struct SettingKey {
     QString name;
     ValueKind kind;
-    /// A double (OLE date), qint16, qint32, QString or bool, as the kind says; a text is the source
-    /// text of its translation in the context "Messages".
-    QVariant defaultValue;
+    /// What the load's warning says a value must be, e.g. "a time".
+    QString expected;
+    /// Puts text into the key's field; false, leaving the field as it was, where it does not convert
+    /// or is out of range.
+    std::function<bool(Settings &, const QString &text, const QLocale &)> read;
+    /// The key's field as it is stored.
+    std::function<QString(const Settings &, const QLocale &)> write;
 };
 
-/// The eighteen keys in the order the load reads them: the times, the flags, the colours, the message,
-/// the sound.
+/// The eighteen rows, indexed by Key.
 const std::vector<SettingKey> &allSettingKeys();
-/// The key of that name; every name used in the program is in the table.
-const SettingKey &settingKey(const QString &name);
+inline const SettingKey &setting(Key key)
+{
+    return allSettingKeys().at(static_cast<size_t>(key));
+}
 
-/// "SundayTime" … "SaturdayTime".
-QString timeKey(int weekday);
-/// "WorkSunday" … "WorkSaturday".
-QString workKey(int weekday);
-inline const QString kFontColorKey = QStringLiteral("FontColor");
-inline const QString kBackColorKey = QStringLiteral("BackColor");
-inline const QString kMessageKey = QStringLiteral("Message");
-inline const QString kSoundKey = QStringLiteral("Sound");
+constexpr Key timeSetting(int weekday)
+{
+    return static_cast<Key>(static_cast<int>(Key::SundayTime) + weekday - Sunday);
+}
+constexpr Key workSetting(int weekday)
+{
+    return static_cast<Key>(static_cast<int>(Key::WorkSunday) + weekday - Sunday);
+}
 
-/// The text a missing key stands for (midnight's time text, "0", "-2147483633", the default message
-/// in the installed translator's language).
-QString defaultText(const SettingKey &key, const QLocale &locale);
+/// Names for code that talks to the store directly, as tests and tools do.
+inline QString timeKey(int weekday)
+{
+    return setting(timeSetting(weekday)).name;
+}
+inline QString workKey(int weekday)
+{
+    return setting(workSetting(weekday)).name;
+}
+inline const QString kFontColorKey = setting(Key::FontColor).name;
+inline const QString kBackColorKey = setting(Key::BackColor).name;
+inline const QString kMessageKey = setting(Key::Message).name;
+inline const QString kSoundKey = setting(Key::Sound).name;
 
-/// Texts as they are written.
+/// The text a missing key stands for, the default message in the installed translator's language.
+inline QString defaultText(const SettingKey &key, const QLocale &locale)
+{
+    return key.write(Settings(), locale);
+}
+
+/// Texts as the codecs write them.
 QString timeText(double alertTime, const QLocale &locale);
 QString workFlagText(qint16 flag);
 QString colourText(qint32 colour);
-QString switchText(bool on);
-
-/// Conversions of stored texts; nothing where the text does not convert or is out of range.
-std::optional<double> readTime(const QString &text, const QLocale &locale);
-/// A 16-bit integer from 0 to 2.
-std::optional<qint16> readWorkFlag(const QString &text, const QLocale &locale);
-/// A 32-bit integer that is an RGB colour or a documented system colour.
-std::optional<qint32> readColour(const QString &text, const QLocale &locale);
-/// 1 or 0, read as a day's flag is; anything else, 2 included, is nothing.
-std::optional<bool> readSwitch(const QString &text, const QLocale &locale);

@@ -33,15 +33,24 @@ const QList<QLocale> &locales()
 
 void checkConversions(const QString &text)
 {
+    const SettingKey &flag = setting(Key::WorkSunday);
+    const SettingKey &colour = setting(Key::FontColor);
+    const SettingKey &time = setting(Key::SundayTime);
     for (const QLocale &locale : locales()) {
-        if (const auto flag = readWorkFlag(text, locale))
-            check(*flag >= WorkFlag::Unchecked && *flag <= WorkFlag::Greyed, "work flag in 0..2");
-        if (const auto colour = readColour(text, locale))
-            check(OleColor::isValid(*colour), "colour is showable");
-        if (const auto time = readTime(text, locale)) {
-            check(OleDate::toDateTime(*time).isValid(), "time is in the pickers' range");
+        Settings read;
+        if (flag.read(read, text, locale))
+            check(read.schedule[Sunday].workFlag >= WorkFlag::Unchecked
+                      && read.schedule[Sunday].workFlag <= WorkFlag::Greyed,
+                  "work flag in 0..2");
+        if (colour.read(read, text, locale))
+            check(OleColor::isValid(read.display.fontColor), "colour is showable");
+        if (time.read(read, text, locale)) {
+            check(OleDate::toDateTime(read.schedule[Sunday].alertTime).isValid(), "time is in the pickers' range");
             // What is loaded is written back by the next edit: it must read back the same.
-            check(readTime(timeText(*time, locale), locale) == time, "time text round trip");
+            Settings back;
+            check(time.read(back, time.write(read, locale), locale)
+                      && back.schedule[Sunday].alertTime == read.schedule[Sunday].alertTime,
+                  "time text round trip");
         }
     }
 }
