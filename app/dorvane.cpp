@@ -2,6 +2,7 @@
 
 #include "alertwindow.h"
 #include "fonts.h"
+#include "logging.h"
 #include "messagecomposer.h"
 #include "olepalette.h"
 #include "singleinstance.h"
@@ -12,7 +13,6 @@
 #include <QIcon>
 #include <QScreen>
 
-#include <cstdio>
 #include <utility>
 
 Dorvane::Dorvane(SettingsStore &store, const Clock &clock, const UnixSignals *unixSignals,
@@ -61,9 +61,7 @@ Dorvane::Dorvane(SettingsStore &store, const Clock &clock, const UnixSignals *un
     m_trayAvailable = m_tray.trayAvailable();
     m_window.setTrayAvailable(m_trayAvailable);
     if (!m_trayAvailable)
-        std::fputs("dorvane: no notification area on this desktop; the configuration window minimises "
-                   "instead of hiding.\n",
-                   stderr);
+        qCInfo(lcTray, "no notification area on this desktop; the configuration window minimises instead of hiding.");
 }
 
 Dorvane::~Dorvane()
@@ -146,10 +144,10 @@ void Dorvane::followTray(bool available)
 {
     m_trayAvailable = available;
     m_window.setTrayAvailable(available);
-    std::fputs(available ? "dorvane: a notification area appeared; the configuration window now hides in it.\n"
-                         : "dorvane: the notification area went away; the configuration window now minimises "
-                           "instead of hiding.\n",
-               stderr);
+    if (available)
+        qCInfo(lcTray, "a notification area appeared; the configuration window now hides in it.");
+    else
+        qCInfo(lcTray, "the notification area went away; the configuration window now minimises instead of hiding.");
 }
 
 void Dorvane::notify(const QString &title, const QString &message, bool failure)
@@ -177,7 +175,7 @@ void Dorvane::tellMissed(const QTime &time)
     // The log stays in English; the notice is in the user's language.
     const QString missed
         = QStringLiteral("%1 alert was missed while the computer was asleep or its clock changed.").arg(shown);
-    std::fprintf(stderr, "Dorvane: the %s\n", qUtf8Printable(missed));
+    qCInfo(lcAlarm).noquote() << QStringLiteral("the ") + missed;
     if (m_trayAvailable)
         m_tray.showMessage(QStringLiteral("Dorvane"),
                            //: Tray notification; %1 is a time such as 7:05 AM.

@@ -11,6 +11,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Each line names its area ("dorvane.tray: ..."); Qt's own lines keep theirs.
+    qSetMessagePattern(QStringLiteral("%{if-category}%{category}: %{endif}%{message}"));
     QApplication::setApplicationName(QStringLiteral("Dorvane"));
     QApplication::setOrganizationName(QStringLiteral("Dorvane"));
     QApplication::setApplicationVersion(QStringLiteral(DORVANE_VERSION));

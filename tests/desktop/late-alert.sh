@@ -16,7 +16,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 need_packages DESKTOP_X11_PACKAGES DESKTOP_WAKE_PACKAGES
 acc_exe "$@"
 export TZ=UTC
-MISSED='Dorvane: the 7:05 AM alert was missed while the computer was asleep or its clock changed.'
+MISSED='dorvane.alarm: the 7:05 AM alert was missed while the computer was asleep or its clock changed.'
 acc_display
 acc_store 'TuesdayTime=7:05:00 AM' WorkTuesday=1
 
